@@ -1,0 +1,12 @@
+#!/bin/sh
+# Debian packages the build, the tests and the desktop smoke test need.
+set -e
+PAQUETES="cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev xvfb xauth xdotool imagemagick x11-utils trayer"
+FALTAN=""
+for p in $PAQUETES; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || FALTAN="$FALTAN $p"
+done
+if [ -n "$FALTAN" ]; then
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $FALTAN
+fi

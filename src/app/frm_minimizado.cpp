@@ -1,0 +1,107 @@
+#include "app/frm_minimizado.h"
+
+#include "app/arranque.h"
+#include "app/frm_principal.h"
+#include "common/titulo.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <QSystemTrayIcon>
+
+namespace {
+frmMinimizado *bandejaActual = nullptr;
+std::optional<bool> &bandejaForzada() {
+    static std::optional<bool> valor;
+    return valor;
+}
+
+// A small speech bubble: the program's icon.
+QIcon iconoPrograma() {
+    QPixmap imagen(32, 32);
+    imagen.fill(Qt::transparent);
+    QPainter pintor(&imagen);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setBrush(QColor(0x1F, 0x6F, 0xB5));
+    pintor.setPen(Qt::NoPen);
+    pintor.drawRoundedRect(2, 3, 28, 20, 6, 6);
+    const QPoint punta[3] = {QPoint(8, 21), QPoint(8, 30), QPoint(16, 21)};
+    pintor.drawPolygon(punta, 3);
+    pintor.setPen(QPen(Qt::white, 2));
+    pintor.drawLine(8, 10, 24, 10);
+    pintor.drawLine(8, 16, 20, 16);
+    return QIcon(imagen);
+}
+} // namespace
+
+frmMinimizado *ventanaBandeja() { return bandejaActual; }
+
+frmMinimizado::frmMinimizado(QWidget *padre) : QWidget(padre) {
+    bandejaActual = this;
+    setObjectName(QStringLiteral("frmMinimizado"));
+    setWindowTitle(QStringLiteral("Form1"));
+
+    icono = new QSystemTrayIcon(iconoPrograma(), this);
+    icono->setObjectName(QStringLiteral("icono"));
+    icono->setToolTip(tituloPrograma());
+
+    mnuPrincipal = new QMenu(QStringLiteral("Principal"), this);
+    mnuPrincipal->setObjectName(QStringLiteral("mnuPrincipal"));
+    mnuPrincipalAbrir = mnuPrincipal->addAction(QStringLiteral("Abrir"));
+    mnuPrincipalAbrir->setObjectName(QStringLiteral("mnuPrincipalAbrir"));
+    mnuPrincipal->addSeparator()->setObjectName(QStringLiteral("mnuPrincipalSeparador"));
+    mnuPrincipalCerrar = mnuPrincipal->addAction(QStringLiteral("Cerrar"));
+    mnuPrincipalCerrar->setObjectName(QStringLiteral("mnuPrincipalCerrar"));
+
+    connect(mnuPrincipalAbrir, &QAction::triggered, this, &frmMinimizado::restaurar);
+    connect(mnuPrincipalCerrar, &QAction::triggered, this, [this] { cerrarPrograma(this); });
+    connect(icono, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason motivo) {
+        switch (motivo) {
+        case QSystemTrayIcon::Trigger:
+            eventoBandeja(botonIzquierdo);
+            break;
+        case QSystemTrayIcon::Context:
+            eventoBandeja(botonDerecho);
+            break;
+        default:
+            eventoBandeja(0); // double and middle clicks: nothing
+        }
+    });
+}
+
+frmMinimizado::~frmMinimizado() {
+    if (bandejaActual == this)
+        bandejaActual = nullptr;
+}
+
+void frmMinimizado::ponerIconoBandeja() {
+    icono->hide();
+    icono->show();
+}
+
+void frmMinimizado::quitarIconoBandeja() { icono->hide(); }
+
+void frmMinimizado::eventoBandeja(int numero) {
+    if (numero == botonDerecho)
+        mnuPrincipal->popup(QCursor::pos());
+    else if (numero == botonIzquierdo)
+        restaurar();
+}
+
+void frmMinimizado::restaurar() {
+    frmPrincipal *principal = ventanaPrincipal();
+    if (!principal || (principal->isVisible() && !principal->isMinimized()))
+        return;
+    principal->showNormal();
+    principal->activateWindow();
+    principal->setFocus();
+}
+
+bool frmMinimizado::bandejaDisponible() {
+    if (bandejaForzada().has_value())
+        return *bandejaForzada();
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void frmMinimizado::forzarBandeja(std::optional<bool> disponible) { bandejaForzada() = disponible; }

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+
+// The never-shown window that owns the tray icon and its menu. Tray clicks arrive
+// as the event numbers of the classic notification callback: 513 left button
+// pressed (restore), 516 right button pressed (menu); every other number is ignored.
+class frmMinimizado : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int botonIzquierdo = 513;
+    static constexpr int botonDerecho = 516;
+
+    explicit frmMinimizado(QWidget *padre = nullptr);
+    ~frmMinimizado() override;
+
+    void ponerIconoBandeja();
+    void quitarIconoBandeja();
+    void eventoBandeja(int numero);
+    void restaurar();
+
+    QSystemTrayIcon *icono;
+    QMenu *mnuPrincipal;
+    QAction *mnuPrincipalAbrir;
+    QAction *mnuPrincipalCerrar;
+
+    // Where the desktop offers no tray, hiding the main window would leave the
+    // program with no window and no icon: it is minimised instead.
+    static bool bandejaDisponible();
+    static void forzarBandeja(std::optional<bool> disponible); // test seam
+};
+
+frmMinimizado *ventanaBandeja();

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QMainWindow>
+
+class CajaMensaje;
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QTcpSocket;
+
+// The main window: the message being prepared, its recipients and every command.
+// Its controls are the shared state that the send, store and stored-messages
+// windows read and write.
+class frmPrincipal : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmPrincipal(QWidget *padre = nullptr);
+    ~frmPrincipal() override;
+
+    // The program's notion of the message: CR LF line breaks.
+    QString textoMensaje() const;
+    void ponerTextoMensaje(const QString &textoCRLF);
+
+    // Reads "zarcel.cfg" (writing the defaults first when missing) and applies the colours.
+    void cargarConfiguracion();
+    // Selects the gateway named in the settings, when the box offers it.
+    void preseleccionarPasarela();
+    void actualizarContadores();
+
+    void nuevoMensaje();
+    void minimizar();
+    // Lets the next close request through (shutdown); a user's close only hides.
+    void permitirCierre() { cierrePermitido = true; }
+
+    // Message frame
+    QGroupBox *Frame1;
+    CajaMensaje *txtMensaje;
+    QLabel *lblCaracteres;
+    QLabel *lblPartes;
+    QLabel *lblPasarela;
+    QComboBox *cmbPasarela;
+
+    // Recipients frame
+    QGroupBox *Frame2;
+    QLabel *lblAgenda;
+    QListWidget *lstContactos;
+    QLabel *lblGrupo;
+    QListWidget *lstGrupo;
+    QLabel *lblEnvioEsporadico;
+    QLineEdit *txtPrefijo;
+    QLineEdit *txtEnvio;
+    QListWidget *lstEnvio;
+    QPushButton *btnAnadirAgenda;
+    QPushButton *btnAnadirTodaAgenda;
+    QPushButton *btnAnadirGrupo;
+    QPushButton *btnAnadirTodosGrupos;
+    QPushButton *btnAnadirEsporadico;
+    QMenu *mnuPopUpLista;
+    QAction *mnuPopUpBorrar;
+    QAction *mnuPopupBorrarTodos;
+
+    // Command buttons
+    QPushButton *btnEnviar;
+    QPushButton *btnAlmacenar;
+    QPushButton *btnEnviarAtrasados;
+    QPushButton *btnAgenda;
+    QPushButton *btnOpciones;
+
+    // Menus
+    QMenu *mnuArchivo;
+    QAction *mnuOpciones;
+    QAction *mnuArchivoMinimizar;
+    QAction *mnuArchivoCerrar;
+    QMenu *mnuMensajes;
+    QAction *mnuMensajesNuevo;
+    QAction *mnuMensajesEnviarAhora;
+    QAction *mnuMensajesAlmacenar;
+    QAction *mnuMensajesAlmacenados;
+    QAction *mnuMensajesPrueba;
+    QMenu *mnuAgenda;
+    QAction *mnuAgendaEditar;
+    QMenu *mnuAgendaImportar;
+    QAction *mnuAgendaImportarZarcel;
+    QAction *mnuAgendaImportarZarcel2;
+    QAction *mnuAgendaImportarFicheroTexto;
+    QMenu *mnuAgendaExportar;
+    QAction *mnuAgendaExportarFicheroTexto;
+    QMenu *mnuAyuda;
+    QAction *mnuAyudaContenido;
+    QAction *mnuAyudaAbout;
+
+    // The one connection every exchange with a gateway uses.
+    QTcpSocket *socket;
+
+protected:
+    void closeEvent(QCloseEvent *evento) override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    void crearMenus();
+    QWidget *crearMarcoMensaje();
+    QWidget *crearMarcoDestinatarios();
+    QWidget *crearBotones();
+    void aplicarColores();
+    void centrar();
+
+    QList<QAction *> accionesConAtajo;
+    bool cierrePermitido = false;
+};
+
+// The main window of the running program (nullptr before start-up and after shutdown).
+frmPrincipal *ventanaPrincipal();

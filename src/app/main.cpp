@@ -1,0 +1,24 @@
+#include "app/arranque.h"
+#include "app/instancia_unica.h"
+#include "common/cuadros.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+int main(int argc, char *argv[]) {
+    // QApplication removes the options it knows (-platform, -style...) from argv,
+    // so the arguments are taken exactly as the process received them first.
+    QStringList argumentos;
+    for (int i = 1; i < argc; ++i)
+        argumentos.append(QString::fromLocal8Bit(argv[i]));
+
+    QApplication aplicacion(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    instalarCuadrosDeDialogo();
+
+    Programa programa;
+    if (!iniciarPrograma(programa, argumentos, std::make_unique<InstanciaUnica>()))
+        return 1;
+    return QApplication::exec();
+}

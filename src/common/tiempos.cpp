@@ -1,0 +1,6 @@
+#include "common/tiempos.h"
+
+Tiempos &tiempos() {
+    static Tiempos valores;
+    return valores;
+}

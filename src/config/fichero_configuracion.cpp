@@ -1,0 +1,43 @@
+#include "config/fichero_configuracion.h"
+
+#include "common/carpeta.h"
+#include "common/ficheros.h"
+#include "config/cifrado.h"
+#include "config/registro.h"
+
+#include <QFileInfo>
+
+Configuracion configuracion = Configuracion::porDefecto();
+
+QString rutaConfiguracion() { return rutaFichero(QStringLiteral("zarcel.cfg")); }
+
+QByteArray configuracionABytes(const Configuracion &registro) {
+    Configuracion cifrada = registro;
+    Cifrado::cifrarConfiguracion(cifrada);
+    return cifrada.escribir();
+}
+
+Configuracion configuracionDesdeBytes(const QByteArray &datos) {
+    Configuracion base = Configuracion::porDefecto();
+    Cifrado::cifrarConfiguracion(base);
+    Configuracion registro = Configuracion::leer(datos, base);
+    Cifrado::cifrarConfiguracion(registro);
+    return registro;
+}
+
+void leerConfiguracion() {
+    QByteArray datos;
+    if (!QFileInfo::exists(rutaConfiguracion()) || !leerFichero(rutaConfiguracion(), datos))
+        return;
+    configuracion = configuracionDesdeBytes(datos);
+}
+
+bool escribirConfiguracionPorDefecto() {
+    const bool grabado = grabarConfiguracion(Configuracion::porDefecto());
+    registro::ponerArranque(rutaEjecutable());
+    return grabado;
+}
+
+bool grabarConfiguracion(const Configuracion &registro) {
+    return grabarFicheroAtomico(rutaConfiguracion(), configuracionABytes(registro));
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QApplication>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QQueue>
+
+// Everything a test needs to run the program's code in isolation: a fresh
+// application folder, autostart kept away from the user's files, short waits,
+// a recorder answering the message boxes, and a fixed clock.
+class EntornoPrueba {
+public:
+    EntornoPrueba();
+    ~EntornoPrueba();
+    EntornoPrueba(const EntornoPrueba &) = delete;
+    EntornoPrueba &operator=(const EntornoPrueba &) = delete;
+
+    QString carpeta() const { return temporal.path(); }
+    QString ruta(const QString &nombre) const { return temporal.filePath(nombre); }
+    QString carpetaArranque() const { return temporal.filePath(QStringLiteral("autostart")); }
+
+    // Texts of the message boxes shown so far, in order.
+    QStringList avisos;
+    // Answers for the next questions (Yes = true); an empty queue answers No.
+    QQueue<bool> respuestas;
+
+    // The fixed time the program's clock reports.
+    static QDateTime momentoFijo();
+
+    void escribirFichero(const QString &nombre, const QByteArray &datos) const;
+    QByteArray leerFichero(const QString &nombre) const;
+
+private:
+    QTemporaryDir temporal;
+};
+
+// Simulates a full disk: while it lives, no file of this process can grow past
+// `bytes` (writes beyond fail with EFBIG). Works for root, unlike read-only folders.
+class DiscoLleno {
+public:
+    explicit DiscoLleno(qint64 bytes);
+    ~DiscoLleno();
+    DiscoLleno(const DiscoLleno &) = delete;
+    DiscoLleno &operator=(const DiscoLleno &) = delete;
+
+private:
+    qint64 limiteAnterior;
+    qint64 limiteMaximo;
+};
+
+// main() for a suite: offscreen windows and an application that does not quit
+// when its last window hides.
+#define ZARCEL_TEST_MAIN(Clase)                                                                          \
+    int main(int argc, char *argv[]) {                                                                   \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                              \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                                     \
+        QApplication aplicacion(argc, argv);                                                             \
+        QApplication::setQuitOnLastWindowClosed(false);                                                  \
+        Clase prueba;                                                                                    \
+        return QTest::qExec(&prueba, argc, argv);                                                        \
+    }

@@ -88,8 +88,7 @@ frmPrincipal::frmPrincipal(QWidget *padre) : QMainWindow(padre) {
 
     connect(txtMensaje, &QPlainTextEdit::textChanged, this, &frmPrincipal::actualizarContadores);
     connect(cmbPasarela, &QComboBox::currentTextChanged, this, &frmPrincipal::actualizarContadores);
-    connect(mnuMensajesNuevo, &QAction::triggered, this, &frmPrincipal::nuevoMensaje);
-    connect(mnuArchivoMinimizar, &QAction::triggered, this, &frmPrincipal::minimizar);
+    conectarComandos();
 
     resize(640, 600);
     setMinimumSize(520, 480);

@@ -34,6 +34,19 @@ public:
 
     void nuevoMensaje();
     void minimizar();
+    // Commands of the buttons and menus. Each one that opens a window does so modally.
+    void btnEnviar_Click();  // Send: the message to the recipients
+    void mensajePrueba();    // Test message to the own number
+    void almacenar();        // Store the message for later
+    void almacenados();      // The stored messages
+    void editarAgenda();     // The address book editor
+    void opcionesBoton();    // Options, then the settings and colours are reloaded
+    void opcionesMenu();     // Options, nothing reloaded
+    void importar(int tipo); // 1 version 1.x book, 2 text file, 3 version 2.x book
+    void exportar();
+    void ayuda();
+    void acercaDe();
+
     // Lets the next close request through (shutdown); a user's close only hides.
     void permitirCierre() { cierrePermitido = true; }
 
@@ -103,6 +116,7 @@ protected:
 
 private:
     void crearMenus();
+    void conectarComandos();
     QWidget *crearMarcoMensaje();
     QWidget *crearMarcoDestinatarios();
     QWidget *crearBotones();

@@ -1,0 +1,54 @@
+#include "app/arranque.h"
+#include "app/frm_principal.h"
+
+#include <QAction>
+#include <QPushButton>
+
+void frmPrincipal::conectarComandos() {
+    connect(btnEnviar, &QPushButton::clicked, this, &frmPrincipal::btnEnviar_Click);
+    connect(btnAlmacenar, &QPushButton::clicked, this, &frmPrincipal::almacenar);
+    connect(btnEnviarAtrasados, &QPushButton::clicked, this, &frmPrincipal::almacenados);
+    connect(btnAgenda, &QPushButton::clicked, this, &frmPrincipal::editarAgenda);
+    connect(btnOpciones, &QPushButton::clicked, this, &frmPrincipal::opcionesBoton);
+
+    connect(mnuOpciones, &QAction::triggered, this, &frmPrincipal::opcionesMenu);
+    connect(mnuArchivoMinimizar, &QAction::triggered, this, &frmPrincipal::minimizar);
+    connect(mnuArchivoCerrar, &QAction::triggered, this, [this] { cerrarPrograma(this); });
+    connect(mnuMensajesNuevo, &QAction::triggered, this, &frmPrincipal::nuevoMensaje);
+    connect(mnuMensajesEnviarAhora, &QAction::triggered, this, &frmPrincipal::btnEnviar_Click);
+    connect(mnuMensajesAlmacenar, &QAction::triggered, this, &frmPrincipal::almacenar);
+    connect(mnuMensajesAlmacenados, &QAction::triggered, this, &frmPrincipal::almacenados);
+    connect(mnuMensajesPrueba, &QAction::triggered, this, &frmPrincipal::mensajePrueba);
+    connect(mnuAgendaEditar, &QAction::triggered, this, &frmPrincipal::editarAgenda);
+    connect(mnuAgendaImportarZarcel, &QAction::triggered, this, [this] { importar(1); });
+    connect(mnuAgendaImportarFicheroTexto, &QAction::triggered, this, [this] { importar(2); });
+    connect(mnuAgendaImportarZarcel2, &QAction::triggered, this, [this] { importar(3); });
+    connect(mnuAgendaExportarFicheroTexto, &QAction::triggered, this, &frmPrincipal::exportar);
+    connect(mnuAyudaContenido, &QAction::triggered, this, &frmPrincipal::ayuda);
+    connect(mnuAyudaAbout, &QAction::triggered, this, &frmPrincipal::acercaDe);
+}
+
+// The windows these commands open are added one by one; until a command's window
+// exists, the command does nothing.
+
+void frmPrincipal::btnEnviar_Click() {}
+
+void frmPrincipal::mensajePrueba() {}
+
+void frmPrincipal::almacenar() {}
+
+void frmPrincipal::almacenados() {}
+
+void frmPrincipal::editarAgenda() {}
+
+void frmPrincipal::opcionesBoton() {}
+
+void frmPrincipal::opcionesMenu() {}
+
+void frmPrincipal::importar(int) {}
+
+void frmPrincipal::exportar() {}
+
+void frmPrincipal::ayuda() {}
+
+void frmPrincipal::acercaDe() {}

@@ -2,7 +2,9 @@
 
 #include "common/campos.h"
 
-QByteArray GrupoAgenda::escribir() const { return campoFijo(nombre, tamano); }
+QByteArray GrupoAgenda::escribir() const {
+    return campoFijo(nombre, tamano);
+}
 
 GrupoAgenda GrupoAgenda::leer(const QByteArray &datos, qsizetype posicion) {
     Q_ASSERT(posicion + tamano <= datos.size());

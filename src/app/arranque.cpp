@@ -12,7 +12,8 @@
 Programa::Programa() = default;
 Programa::~Programa() = default;
 
-bool iniciarPrograma(Programa &programa, const QStringList &argumentos, std::unique_ptr<InstanciaUnica> instancia) {
+bool iniciarPrograma(Programa &programa, const QStringList &argumentos,
+                     std::unique_ptr<InstanciaUnica> instancia) {
     if (!instancia->adquirir()) {
         Avisos::aviso(QStringLiteral("Ya hay una instancia de la aplicación ejecutandose"));
         return false;

@@ -9,9 +9,13 @@ CajaMensaje::CajaMensaje(QWidget *padre) : QPlainTextEdit(padre) {
     connect(document(), &QTextDocument::contentsChange, this, &CajaMensaje::recortarInsercion);
 }
 
-QString CajaMensaje::textoCRLF() const { return aCRLF(toPlainText()); }
+QString CajaMensaje::textoCRLF() const {
+    return aCRLF(toPlainText());
+}
 
-void CajaMensaje::ponerTextoCRLF(const QString &texto) { setPlainText(desdeCRLF(texto)); }
+void CajaMensaje::ponerTextoCRLF(const QString &texto) {
+    setPlainText(desdeCRLF(texto));
+}
 
 // Cuts what was just typed or pasted so that the text stays within the limit,
 // dropping characters from the end of the insertion as a length-limited box does.

@@ -35,7 +35,9 @@ QIcon iconoPrograma() {
 }
 } // namespace
 
-frmMinimizado *ventanaBandeja() { return bandejaActual; }
+frmMinimizado *ventanaBandeja() {
+    return bandejaActual;
+}
 
 frmMinimizado::frmMinimizado(QWidget *padre) : QWidget(padre) {
     bandejaActual = this;
@@ -80,7 +82,9 @@ void frmMinimizado::ponerIconoBandeja() {
     icono->show();
 }
 
-void frmMinimizado::quitarIconoBandeja() { icono->hide(); }
+void frmMinimizado::quitarIconoBandeja() {
+    icono->hide();
+}
 
 void frmMinimizado::eventoBandeja(int numero) {
     if (numero == botonDerecho)
@@ -104,4 +108,6 @@ bool frmMinimizado::bandejaDisponible() {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-void frmMinimizado::forzarBandeja(std::optional<bool> disponible) { bandejaForzada() = disponible; }
+void frmMinimizado::forzarBandeja(std::optional<bool> disponible) {
+    bandejaForzada() = disponible;
+}

@@ -60,7 +60,9 @@ void ponerColores(QWidget *control, QPalette::ColorRole fondo, const QColor &col
 }
 } // namespace
 
-frmPrincipal *ventanaPrincipal() { return principalActual; }
+frmPrincipal *ventanaPrincipal() {
+    return principalActual;
+}
 
 frmPrincipal::frmPrincipal(QWidget *padre) : QMainWindow(padre) {
     principalActual = this;
@@ -121,12 +123,13 @@ void frmPrincipal::crearMenus() {
     };
 
     mnuArchivo = menu("mnuArchivo", QStringLiteral("&Archivo"));
-    mnuOpciones = accion(mnuArchivo, "mnuOpciones", QStringLiteral("&Opciones"), QKeySequence(QStringLiteral("Ctrl+O")));
-    mnuArchivoMinimizar =
-        accion(mnuArchivo, "mnuArchivoMinimizar", QStringLiteral("&Minimizar"), QKeySequence(QStringLiteral("Ctrl+M")));
+    mnuOpciones = accion(mnuArchivo, "mnuOpciones", QStringLiteral("&Opciones"),
+                         QKeySequence(QStringLiteral("Ctrl+O")));
+    mnuArchivoMinimizar = accion(mnuArchivo, "mnuArchivoMinimizar", QStringLiteral("&Minimizar"),
+                                 QKeySequence(QStringLiteral("Ctrl+M")));
     separador(mnuArchivo, "mnuArchivoSeparador1");
-    mnuArchivoCerrar =
-        accion(mnuArchivo, "mnuArchivoCerrar", QStringLiteral("&Cerrar"), QKeySequence(QStringLiteral("Ctrl+Q")));
+    mnuArchivoCerrar = accion(mnuArchivo, "mnuArchivoCerrar", QStringLiteral("&Cerrar"),
+                              QKeySequence(QStringLiteral("Ctrl+Q")));
 
     mnuMensajes = menu("mnuMensajes", QStringLiteral("&Mensajes"));
     mnuMensajesNuevo = accion(mnuMensajes, "mnuMensajesNuevo", QStringLiteral("&Nuevo mensaje"),
@@ -142,16 +145,17 @@ void frmPrincipal::crearMenus() {
                                QKeySequence(QStringLiteral("Ctrl+P")));
 
     mnuAgenda = menu("mnuAgenda", QStringLiteral("A&genda"));
-    mnuAgendaEditar =
-        accion(mnuAgenda, "mnuAgendaEditar", QStringLiteral("&Editar"), QKeySequence(QStringLiteral("Ctrl+B")));
+    mnuAgendaEditar = accion(mnuAgenda, "mnuAgendaEditar", QStringLiteral("&Editar"),
+                             QKeySequence(QStringLiteral("Ctrl+B")));
     mnuAgendaImportar = mnuAgenda->addMenu(QStringLiteral("&Importar"));
     mnuAgendaImportar->setObjectName(QStringLiteral("mnuAgendaImportar"));
     mnuAgendaImportarZarcel = accion(mnuAgendaImportar, "mnuAgendaImportarZarcel",
                                      QStringLiteral("Importar &agenda de Zarcel v1.x"), QKeySequence());
     mnuAgendaImportarZarcel2 = accion(mnuAgendaImportar, "mnuAgendaImportarZarcel2",
                                       QStringLiteral("Importar a&genda de Zarcel v2.x"), QKeySequence());
-    mnuAgendaImportarFicheroTexto = accion(mnuAgendaImportar, "mnuAgendaImportarFicheroTexto",
-                                           QStringLiteral("Importar &desde fichero de texto"), QKeySequence());
+    mnuAgendaImportarFicheroTexto =
+        accion(mnuAgendaImportar, "mnuAgendaImportarFicheroTexto",
+               QStringLiteral("Importar &desde fichero de texto"), QKeySequence());
     mnuAgendaExportar = mnuAgenda->addMenu(QStringLiteral("E&xportar"));
     mnuAgendaExportar->setObjectName(QStringLiteral("mnuAgendaExportar"));
     mnuAgendaExportarFicheroTexto = accion(mnuAgendaExportar, "mnuAgendaExportarFicheroTexto",
@@ -224,12 +228,14 @@ QWidget *frmPrincipal::crearMarcoDestinatarios() {
     lstEnvio->setToolTip(QStringLiteral("Lista de destinatarios del mensaje"));
     lstEnvio->setAccessibleName(QStringLiteral("Lista de destinatarios del mensaje"));
 
-    btnAnadirAgenda = crearBoton(Frame2, "btnAñadirAgenda", QStringLiteral("<-"), QStringLiteral("Añadir un contacto"));
-    btnAnadirTodaAgenda =
-        crearBoton(Frame2, "btnAñadirTodaAgenda", QStringLiteral("<<-"), QStringLiteral("Añadir todos los contactos"));
-    btnAnadirGrupo = crearBoton(Frame2, "btnAñadirGrupo", QStringLiteral("<-"), QStringLiteral("Añadir un grupo"));
-    btnAnadirTodosGrupos =
-        crearBoton(Frame2, "btnAñadirTodosGrupos", QStringLiteral("<<-"), QStringLiteral("Añadir todos los grupos"));
+    btnAnadirAgenda =
+        crearBoton(Frame2, "btnAñadirAgenda", QStringLiteral("<-"), QStringLiteral("Añadir un contacto"));
+    btnAnadirTodaAgenda = crearBoton(Frame2, "btnAñadirTodaAgenda", QStringLiteral("<<-"),
+                                     QStringLiteral("Añadir todos los contactos"));
+    btnAnadirGrupo =
+        crearBoton(Frame2, "btnAñadirGrupo", QStringLiteral("<-"), QStringLiteral("Añadir un grupo"));
+    btnAnadirTodosGrupos = crearBoton(Frame2, "btnAñadirTodosGrupos", QStringLiteral("<<-"),
+                                      QStringLiteral("Añadir todos los grupos"));
     btnAnadirEsporadico =
         crearBoton(Frame2, "btnAñadirEsporadico", QStringLiteral("<-"), QStringLiteral("Añadir número"));
     for (QPushButton *boton :
@@ -277,14 +283,15 @@ QWidget *frmPrincipal::crearBotones() {
     auto *fila = new QWidget(this);
     auto *disposicion = new QHBoxLayout(fila);
     disposicion->setContentsMargins(0, 0, 0, 0);
-    btnEnviar = crearBoton(fila, "btnEnviar", QStringLiteral("Enviar ahora"), QStringLiteral("Enviar mensaje actual"));
-    btnAlmacenar =
-        crearBoton(fila, "btnAlmacenar", QStringLiteral("Almacenar"), QStringLiteral("Grabar el mensaje actual en disco"));
+    btnEnviar = crearBoton(fila, "btnEnviar", QStringLiteral("Enviar ahora"),
+                           QStringLiteral("Enviar mensaje actual"));
+    btnAlmacenar = crearBoton(fila, "btnAlmacenar", QStringLiteral("Almacenar"),
+                              QStringLiteral("Grabar el mensaje actual en disco"));
     btnEnviarAtrasados = crearBoton(fila, "btnEnviarAtrasados", QStringLiteral("Almacenados"),
                                     QStringLiteral("Recuperar mensajes almacenados"));
     btnAgenda = crearBoton(fila, "btnAgenda", QStringLiteral("Agenda"), QStringLiteral("Editar la agenda"));
-    btnOpciones =
-        crearBoton(fila, "btnOpciones", QStringLiteral("Opciones"), QStringLiteral("Modificar opciones del programa"));
+    btnOpciones = crearBoton(fila, "btnOpciones", QStringLiteral("Opciones"),
+                             QStringLiteral("Modificar opciones del programa"));
     for (QPushButton *boton : {btnEnviar, btnAlmacenar, btnEnviarAtrasados, btnAgenda, btnOpciones}) {
         boton->setMinimumHeight(30);
         disposicion->addWidget(boton);
@@ -301,9 +308,13 @@ void frmPrincipal::centrar() {
     move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
-QString frmPrincipal::textoMensaje() const { return txtMensaje->textoCRLF(); }
+QString frmPrincipal::textoMensaje() const {
+    return txtMensaje->textoCRLF();
+}
 
-void frmPrincipal::ponerTextoMensaje(const QString &textoCRLF) { txtMensaje->ponerTextoCRLF(textoCRLF); }
+void frmPrincipal::ponerTextoMensaje(const QString &textoCRLF) {
+    txtMensaje->ponerTextoCRLF(textoCRLF);
+}
 
 void frmPrincipal::cargarConfiguracion() {
     if (!QFileInfo::exists(rutaConfiguracion()))
@@ -324,8 +335,8 @@ void frmPrincipal::aplicarColores() {
     const QColor fondoCampos = colorDesdeRegistro(configuracion.colorFondoCampos);
     const QColor fondoPantalla = colorDesdeRegistro(configuracion.colorFondoPantalla);
 
-    for (QWidget *campo : std::initializer_list<QWidget *>{txtMensaje, lstEnvio, lstContactos, lstGrupo, txtPrefijo,
-                                                           txtEnvio}) {
+    for (QWidget *campo : std::initializer_list<QWidget *>{txtMensaje, lstEnvio, lstContactos, lstGrupo,
+                                                           txtPrefijo, txtEnvio}) {
         ponerColores(campo, QPalette::Base, fondoCampos, QPalette::Text, textoCampos);
     }
     ponerColores(cmbPasarela, QPalette::Base, fondoCampos, QPalette::Text, textoCampos);
@@ -337,8 +348,9 @@ void frmPrincipal::aplicarColores() {
     for (QWidget *fondo : std::initializer_list<QWidget *>{this, centralWidget(), Frame1, Frame2}) {
         ponerColores(fondo, QPalette::Window, fondoPantalla, QPalette::WindowText, QColor());
     }
-    for (QPushButton *boton : {btnEnviar, btnAgenda, btnAlmacenar, btnEnviarAtrasados, btnOpciones, btnAnadirAgenda,
-                               btnAnadirEsporadico, btnAnadirGrupo, btnAnadirTodaAgenda, btnAnadirTodosGrupos})
+    for (QPushButton *boton :
+         {btnEnviar, btnAgenda, btnAlmacenar, btnEnviarAtrasados, btnOpciones, btnAnadirAgenda,
+          btnAnadirEsporadico, btnAnadirGrupo, btnAnadirTodaAgenda, btnAnadirTodosGrupos})
         ponerColores(boton, QPalette::Button, fondoPantalla, QPalette::ButtonText, QColor());
 }
 

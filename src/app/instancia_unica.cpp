@@ -4,16 +4,21 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
-InstanciaUnica::InstanciaUnica(const QString &rutaBloqueo) : bloqueo(std::make_unique<QLockFile>(rutaBloqueo)) {
+InstanciaUnica::InstanciaUnica(const QString &rutaBloqueo)
+    : bloqueo(std::make_unique<QLockFile>(rutaBloqueo)) {
     // Only a dead owner makes the lock stale, however old it is.
     bloqueo->setStaleLockTime(0);
 }
 
 InstanciaUnica::~InstanciaUnica() = default;
 
-bool InstanciaUnica::adquirir() { return bloqueo->tryLock(0); }
+bool InstanciaUnica::adquirir() {
+    return bloqueo->tryLock(0);
+}
 
-void InstanciaUnica::liberar() { bloqueo->unlock(); }
+void InstanciaUnica::liberar() {
+    bloqueo->unlock();
+}
 
 QString InstanciaUnica::rutaPorDefecto() {
     QString carpeta = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

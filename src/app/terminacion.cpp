@@ -26,7 +26,11 @@ void terminar(int codigo) {
     std::exit(codigo);
 }
 
-void fijar(std::function<void(int)> funcion) { funcionFijada() = std::move(funcion); }
+void fijar(std::function<void(int)> funcion) {
+    funcionFijada() = std::move(funcion);
+}
 
-void alTerminar(std::function<void()> funcion) { limpieza() = std::move(funcion); }
+void alTerminar(std::function<void()> funcion) {
+    limpieza() = std::move(funcion);
+}
 } // namespace Terminacion

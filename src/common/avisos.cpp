@@ -13,9 +13,13 @@ FuncionPregunta manejadorPregunta = [](const QString &texto) {
 };
 } // namespace
 
-void aviso(const QString &texto) { manejadorAviso(texto); }
+void aviso(const QString &texto) {
+    manejadorAviso(texto);
+}
 
-bool pregunta(const QString &texto) { return manejadorPregunta(texto); }
+bool pregunta(const QString &texto) {
+    return manejadorPregunta(texto);
+}
 
 std::pair<FuncionAviso, FuncionPregunta> instalar(FuncionAviso aviso, FuncionPregunta pregunta) {
     auto anteriores = std::make_pair(manejadorAviso, manejadorPregunta);

@@ -10,7 +10,9 @@ QByteArray campoFijo(const QByteArray &valor, int ancho) {
     return campo;
 }
 
-QByteArray campoFijo(const QString &valor, int ancho) { return campoFijo(aAnsi(valor), ancho); }
+QByteArray campoFijo(const QString &valor, int ancho) {
+    return campoFijo(aAnsi(valor), ancho);
+}
 
 template <typename Texto, typename Caracter> static Texto recortar(const Texto &texto, Caracter espacio) {
     qsizetype inicio = 0;
@@ -22,16 +24,20 @@ template <typename Texto, typename Caracter> static Texto recortar(const Texto &
     return texto.mid(inicio, fin - inicio);
 }
 
-QString recortarEspacios(const QString &texto) { return recortar(texto, QLatin1Char(' ')); }
-QByteArray recortarEspacios(const QByteArray &texto) { return recortar(texto, ' '); }
+QString recortarEspacios(const QString &texto) {
+    return recortar(texto, QLatin1Char(' '));
+}
+QByteArray recortarEspacios(const QByteArray &texto) {
+    return recortar(texto, ' ');
+}
 
 namespace {
 // Windows-1252 codes 0x80 to 0x9F; the five codes the page leaves undefined map
 // to the C1 control of the same value, so every byte survives a round trip.
-constexpr char16_t tabla80[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char16_t tabla80[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char codigoAnsi(uint unicode) {
     if (unicode < 0x80 || (unicode >= 0xA0 && unicode <= 0xFF))
@@ -57,12 +63,15 @@ QString desdeAnsi(const QByteArray &bytes) {
     QChar *destino = texto.data();
     for (char byte : bytes) {
         const auto codigo = quint8(byte);
-        *destino++ = (codigo >= 0x80 && codigo < 0xA0) ? QChar(tabla80[codigo - 0x80]) : QChar(char16_t(codigo));
+        *destino++ =
+            (codigo >= 0x80 && codigo < 0xA0) ? QChar(tabla80[codigo - 0x80]) : QChar(char16_t(codigo));
     }
     return texto;
 }
 
-QString textoCampo(const QByteArray &campo) { return recortarEspacios(desdeAnsi(campo)); }
+QString textoCampo(const QByteArray &campo) {
+    return recortarEspacios(desdeAnsi(campo));
+}
 
 qint16 leerInt16(const QByteArray &datos, int posicion) {
     return qFromLittleEndian<qint16>(datos.constData() + posicion);

@@ -28,4 +28,6 @@ void escribirInt16(QByteArray &datos, int posicion, qint16 valor);
 void escribirUInt32(QByteArray &datos, int posicion, quint32 valor);
 
 // Flags are 16-bit: -1 true, 0 false; any non-zero value reads as true.
-inline qint16 aFlag(bool valor) { return valor ? qint16(-1) : qint16(0); }
+inline qint16 aFlag(bool valor) {
+    return valor ? qint16(-1) : qint16(0);
+}

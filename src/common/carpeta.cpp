@@ -26,7 +26,9 @@ QString rutaAplicacion() {
     return normalizarCarpeta(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
 }
 
-QString rutaFichero(const QString &nombre) { return rutaAplicacion() + QDir::separator() + nombre; }
+QString rutaFichero(const QString &nombre) {
+    return rutaAplicacion() + QDir::separator() + nombre;
+}
 
 QString rutaEjecutable() {
     return rutaFichero(QFileInfo(QCoreApplication::applicationFilePath()).fileName());

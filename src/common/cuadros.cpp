@@ -14,8 +14,8 @@ void instalarCuadrosDeDialogo() {
             caja.exec();
         },
         [](const QString &texto) {
-            QMessageBox caja(QMessageBox::Warning, tituloPrograma(), texto, QMessageBox::Yes | QMessageBox::No,
-                             QApplication::activeWindow());
+            QMessageBox caja(QMessageBox::Warning, tituloPrograma(), texto,
+                             QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
             caja.setDefaultButton(QMessageBox::No);
             return caja.exec() == QMessageBox::Yes;
         });

@@ -10,9 +10,13 @@ std::function<QDateTime()> &fuente() {
 }
 } // namespace
 
-QDateTime ahora() { return fuente() ? fuente()() : QDateTime::currentDateTime(); }
+QDateTime ahora() {
+    return fuente() ? fuente()() : QDateTime::currentDateTime();
+}
 
-void fijar(std::function<QDateTime()> nueva) { fuente() = std::move(nueva); }
+void fijar(std::function<QDateTime()> nueva) {
+    fuente() = std::move(nueva);
+}
 
 QString fechaCorta(const QDateTime &momento) {
     return QLocale::system().toString(momento.date(), QLocale::ShortFormat);

@@ -39,6 +39,8 @@ void cifrarContacto(ContactoAgenda &registro) {
         *campo = cifrarTexto(*campo);
 }
 
-void cifrarGrupo(GrupoAgenda &registro) { registro.nombre = cifrarTexto(registro.nombre); }
+void cifrarGrupo(GrupoAgenda &registro) {
+    registro.nombre = cifrarTexto(registro.nombre);
+}
 
 } // namespace Cifrado

@@ -65,9 +65,9 @@ Configuracion Configuracion::porDefecto() {
     asignarCampo(registro.servidorAmena, QStringLiteral("Amena"));
     asignarCampo(registro.servidorInternacional, QStringLiteral("SMSYes"));
     registro.usarProxy = aFlag(false);
-    for (QByteArray *campo : {&registro.proxy, &registro.puerto, &registro.usuario, &registro.password,
-                              &registro.numero, &registro.firma, &registro.reservado1, &registro.reservado2,
-                              &registro.skin})
+    for (QByteArray *campo :
+         {&registro.proxy, &registro.puerto, &registro.usuario, &registro.password, &registro.numero,
+          &registro.firma, &registro.reservado1, &registro.reservado2, &registro.skin})
         asignarCampo(*campo, QString());
     registro.arrancar = aFlag(true);
     asignarCampo(registro.email, QStringLiteral("usuario@example.com"));
@@ -115,4 +115,6 @@ QList<QByteArray *> Configuracion::camposTexto() {
     return campos;
 }
 
-void asignarCampo(QByteArray &campo, const QString &valor) { campo = campoFijo(valor, int(campo.size())); }
+void asignarCampo(QByteArray &campo, const QString &valor) {
+    campo = campoFijo(valor, int(campo.size()));
+}

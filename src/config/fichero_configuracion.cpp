@@ -9,7 +9,9 @@
 
 Configuracion configuracion = Configuracion::porDefecto();
 
-QString rutaConfiguracion() { return rutaFichero(QStringLiteral("zarcel.cfg")); }
+QString rutaConfiguracion() {
+    return rutaFichero(QStringLiteral("zarcel.cfg"));
+}
 
 QByteArray configuracionABytes(const Configuracion &registro) {
     Configuracion cifrada = registro;

@@ -19,7 +19,9 @@ QString &carpetaFijada() {
 }
 
 #ifndef Q_OS_WIN
-QString rutaEntrada() { return carpetaArranque() + QStringLiteral("/zarcel.desktop"); }
+QString rutaEntrada() {
+    return carpetaArranque() + QStringLiteral("/zarcel.desktop");
+}
 
 // Quoting of the desktop entry specification for one Exec argument.
 QString citarArgumento(const QString &argumento) {
@@ -48,12 +50,15 @@ QString descitarArgumento(const QString &texto, qsizetype &posicion) {
     return argumento;
 }
 #else
-const QString claveRun = QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+const QString claveRun =
+    QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
 #endif
 
 } // namespace
 
-void fijarCarpetaArranque(const QString &carpeta) { carpetaFijada() = carpeta; }
+void fijarCarpetaArranque(const QString &carpeta) {
+    carpetaFijada() = carpeta;
+}
 
 QString carpetaArranque() {
     if (!carpetaFijada().isEmpty())
@@ -93,7 +98,9 @@ QString comandoArranque() {
     return QString();
 }
 
-void quitarArranque() { QFile::remove(rutaEntrada()); }
+void quitarArranque() {
+    QFile::remove(rutaEntrada());
+}
 
 #else
 
@@ -114,6 +121,8 @@ void quitarArranque() {
 
 #endif
 
-bool hayArranque() { return !comandoArranque().isEmpty(); }
+bool hayArranque() {
+    return !comandoArranque().isEmpty();
+}
 
 } // namespace registro

@@ -7,7 +7,8 @@ namespace Pasarelas {
 const HostsPasarela *hostsDe(const QString &nombre) {
     static const std::array<HostsPasarela, 7> tabla = {{
         {QStringLiteral("Amena"), QStringLiteral("sms.amena.es"), QStringLiteral("sms.amena.es")},
-        {QStringLiteral("Navegalia"), QStringLiteral("sms.navegalia.com"), QStringLiteral("www.navegalia.com")},
+        {QStringLiteral("Navegalia"), QStringLiteral("sms.navegalia.com"),
+         QStringLiteral("www.navegalia.com")},
         {QStringLiteral("PanoramaActual"), QStringLiteral("sms.panoramaactual.com"),
          QStringLiteral("sms.panoramaactual.com")},
         {QStringLiteral("WebServicio"), QStringLiteral("www.webservicio.net"),

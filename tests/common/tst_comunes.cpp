@@ -29,7 +29,8 @@ private slots:
     void paginaDeCodigos() {
         const QString texto = QStringLiteral("¿Qué tal, Ñandú? €");
         const QByteArray bytes = aAnsi(texto);
-        QCOMPARE(bytes, QByteArray("\xBFQu\xE9 tal, \xD1" "and\xFA? \x80"));
+        QCOMPARE(bytes, QByteArray("\xBFQu\xE9 tal, \xD1"
+                                   "and\xFA? \x80"));
         QCOMPARE(desdeAnsi(bytes), texto);
         QCOMPARE(aAnsi(QStringLiteral("日\U0001F600")), QByteArray("??"));
         // Every byte, the five codes the page leaves undefined included, survives a round trip.
@@ -59,7 +60,8 @@ private slots:
         QTest::newRow("letras") << "600abc" << false;
         // Callers strip surrounding spaces first; the number itself never holds them.
         QTest::newRow("espacios alrededor sin recortar") << " 600000000 " << false;
-        QTest::newRow("espacios alrededor recortados") << recortarEspacios(QStringLiteral(" 600000000 ")) << true;
+        QTest::newRow("espacios alrededor recortados")
+            << recortarEspacios(QStringLiteral(" 600000000 ")) << true;
     }
     void numeroValido() {
         QFETCH(QString, texto);
@@ -72,7 +74,8 @@ private slots:
         QCOMPARE(normalizarCarpeta(QStringLiteral(" /opt/zarcel/ ")), QStringLiteral("/opt/zarcel"));
         QCOMPARE(normalizarCarpeta(QStringLiteral("/opt/zarcel")), QStringLiteral("/opt/zarcel"));
         EntornoPrueba entorno;
-        QCOMPARE(rutaFichero(QStringLiteral("zarcel.cfg")), entorno.carpeta() + QStringLiteral("/zarcel.cfg"));
+        QCOMPARE(rutaFichero(QStringLiteral("zarcel.cfg")),
+                 entorno.carpeta() + QStringLiteral("/zarcel.cfg"));
     }
 
     void grabacionAtomica() {

@@ -27,18 +27,21 @@ EntornoPrueba::EntornoPrueba() {
 }
 
 EntornoPrueba::~EntornoPrueba() {
-    Avisos::instalar([](const QString &texto) { qFatal("aviso sin entorno de prueba: %s", qPrintable(texto)); },
-                     [](const QString &texto) {
-                         qWarning("pregunta sin entorno: %s", qPrintable(texto));
-                         return false;
-                     });
+    Avisos::instalar(
+        [](const QString &texto) { qFatal("aviso sin entorno de prueba: %s", qPrintable(texto)); },
+        [](const QString &texto) {
+            qWarning("pregunta sin entorno: %s", qPrintable(texto));
+            return false;
+        });
     Reloj::fijar({});
     tiempos() = Tiempos{};
     registro::fijarCarpetaArranque(temporal.filePath(QStringLiteral("autostart-cerrado")));
     fijarRutaAplicacion(QString());
 }
 
-QDateTime EntornoPrueba::momentoFijo() { return QDateTime(QDate(2026, 12, 5), QTime(14, 30, 0)); }
+QDateTime EntornoPrueba::momentoFijo() {
+    return QDateTime(QDate(2026, 12, 5), QTime(14, 30, 0));
+}
 
 void EntornoPrueba::escribirFichero(const QString &nombre, const QByteArray &datos) const {
     QFile fichero(ruta(nombre));

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QApplication>
+#include <QQueue>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QQueue>
 
 // Everything a test needs to run the program's code in isolation: a fresh
 // application folder, autostart kept away from the user's files, short waits,
@@ -51,12 +51,12 @@ private:
 
 // main() for a suite: offscreen windows and an application that does not quit
 // when its last window hides.
-#define ZARCEL_TEST_MAIN(Clase)                                                                          \
-    int main(int argc, char *argv[]) {                                                                   \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                              \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                                     \
-        QApplication aplicacion(argc, argv);                                                             \
-        QApplication::setQuitOnLastWindowClosed(false);                                                  \
-        Clase prueba;                                                                                    \
-        return QTest::qExec(&prueba, argc, argv);                                                        \
+#define ZARCEL_TEST_MAIN(Clase)                                                                              \
+    int main(int argc, char *argv[]) {                                                                       \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                  \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                                         \
+        QApplication aplicacion(argc, argv);                                                                 \
+        QApplication::setQuitOnLastWindowClosed(false);                                                      \
+        Clase prueba;                                                                                        \
+        return QTest::qExec(&prueba, argc, argv);                                                            \
     }

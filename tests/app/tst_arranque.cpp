@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QMenu>
 #include <QProcess>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -122,6 +123,34 @@ private slots:
         ventana.close();
         QVERIFY(ventana.isVisible());
         QVERIFY(ventana.isMinimized());
+    }
+
+    void eventosDeLaBandeja_data() {
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<bool>("oculta");
+        QTest::addColumn<bool>("visibleDespues");
+        QTest::addColumn<bool>("menu");
+        QTest::newRow("513 oculta") << 513 << true << true << false;
+        QTest::newRow("513 visible") << 513 << false << true << false;
+        QTest::newRow("516 oculta") << 516 << true << false << true;
+        QTest::newRow("516 visible") << 516 << false << true << true;
+        QTest::newRow("515 doble clic") << 515 << true << false << false;
+        QTest::newRow("514 soltar") << 514 << true << false << false;
+        QTest::newRow("512 movimiento") << 512 << true << false << false;
+    }
+    void eventosDeLaBandeja() {
+        QFETCH(int, numero);
+        QFETCH(bool, oculta);
+        QFETCH(bool, visibleDespues);
+        QFETCH(bool, menu);
+        EntornoPrueba entorno;
+        Programa programa;
+        QVERIFY(iniciarPrograma(programa, oculta ? QStringList{QStringLiteral("--hide")} : QStringList{},
+                                bloqueoDePrueba(entorno)));
+        programa.bandeja->eventoBandeja(numero);
+        QCOMPARE(programa.principal->isVisible(), visibleDespues);
+        QCOMPARE(programa.bandeja->mnuPrincipal->isVisible(), menu);
+        programa.bandeja->mnuPrincipal->hide();
     }
 
     void cerrarProgramaConUnDialogoAbierto() {

@@ -23,7 +23,7 @@ QString rutaEntrada() {
     return carpetaArranque() + QStringLiteral("/zarcel.desktop");
 }
 
-// Quoting of the desktop entry specification for one Exec argument.
+// Quotes one Exec argument the way desktop entries require.
 QString citarArgumento(const QString &argumento) {
     QString citado;
     for (QChar c : argumento) {

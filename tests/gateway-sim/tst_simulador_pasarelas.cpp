@@ -160,6 +160,11 @@ private slots:
             QTest::addRow("%s directa", p.pasarela) << nombre << p.bytes << campo << p.texto;
             QTest::addRow("%s por proxy", p.pasarela) << nombre << enFormaProxy(p) << campo << p.texto;
         }
+        // A proxy in between may write the default port into the absolute URI.
+        const PeticionDePrueba &amena = peticionDe("Amena");
+        QTest::newRow("Amena por proxy con puerto 80")
+            << QStringLiteral("Amena") << enFormaProxy(amena).replace("es/freesms/send", "es:80/freesms/send")
+            << QStringLiteral("msg") << amena.texto;
     }
     void formularioCorrecto() {
         QFETCH(QString, pasarela);

@@ -8,12 +8,17 @@ QString texto(const QByteArray &bytes) {
     return QString::fromLatin1(bytes);
 }
 
+// A proxy may name the default port ("host:80"), which is the same host.
+bool esHost(const QByteArray &nombrado, const QByteArray &host) {
+    return nombrado == host || nombrado == host + ":80";
+}
+
 // Host, absolute URI and proxy credentials: what every request to a gateway must get right.
 void comprobarDestino(const PasarelaSimulada &pasarela, const PeticionRecibida &peticion,
                       QStringList &problemas) {
-    if (peticion.formaProxy && peticion.hostDestino != pasarela.host)
+    if (peticion.formaProxy && !esHost(peticion.hostDestino, pasarela.host))
         problemas.append(QStringLiteral("el URI absoluto no nombra el host %1").arg(texto(pasarela.host)));
-    if (peticion.cabecera("Host") != pasarela.host)
+    if (!esHost(peticion.cabecera("Host"), pasarela.host))
         problemas.append(QStringLiteral("la cabecera Host no es %1").arg(texto(pasarela.host)));
     if (!peticion.formaProxy && peticion.tieneCabecera("Proxy-Authorization"))
         problemas.append(QStringLiteral("una petición directa no debe llevar Proxy-Authorization"));

@@ -26,6 +26,7 @@ bool iniciarPrograma(Programa &programa, const QStringList &argumentos,
     programa.bandeja = std::make_unique<frmMinimizado>();
     programa.bandeja->ponerIconoBandeja();
     programa.principal->cargarConfiguracion();
+    programa.principal->cargarAgenda();
     programa.principal->preseleccionarPasarela();
     programa.principal->actualizarContadores();
     if (arrancarOculto(argumentos))

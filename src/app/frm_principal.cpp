@@ -3,6 +3,7 @@
 #include "app/caja_mensaje.h"
 #include "app/contador_mensaje.h"
 #include "app/frm_minimizado.h"
+#include "app/lista_destinatarios.h"
 #include "common/campos.h"
 #include "common/colores.h"
 #include "common/titulo.h"
@@ -91,6 +92,7 @@ frmPrincipal::frmPrincipal(QWidget *padre) : QMainWindow(padre) {
     connect(txtMensaje, &QPlainTextEdit::textChanged, this, &frmPrincipal::actualizarContadores);
     connect(cmbPasarela, &QComboBox::currentTextChanged, this, &frmPrincipal::actualizarContadores);
     conectarComandos();
+    destinatarios = new ListaDestinatarios(this);
 
     resize(640, 600);
     setMinimumSize(520, 480);
@@ -322,6 +324,8 @@ void frmPrincipal::cargarConfiguracion() {
     leerConfiguracion();
     aplicarColores();
 }
+
+void frmPrincipal::cargarAgenda() { destinatarios->cargarAgenda(); }
 
 void frmPrincipal::preseleccionarPasarela() {
     const int indice = cmbPasarela->findText(textoCampo(configuracion.servidorNacionales), Qt::MatchExactly);

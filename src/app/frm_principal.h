@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 class CajaMensaje;
+class ListaDestinatarios;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -31,6 +32,8 @@ public:
     // Selects the gateway named in the settings, when the box offers it.
     void preseleccionarPasarela();
     void actualizarContadores();
+    // Fills lstContactos, lstGrupo and tablaContactos from the address book files.
+    void cargarAgenda();
 
     void nuevoMensaje();
     void minimizar();
@@ -76,6 +79,7 @@ public:
     QMenu *mnuPopUpLista;
     QAction *mnuPopUpBorrar;
     QAction *mnuPopupBorrarTodos;
+    ListaDestinatarios *destinatarios;
 
     // Command buttons
     QPushButton *btnEnviar;

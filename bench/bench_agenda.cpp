@@ -1,0 +1,73 @@
+// The address book at the format's limit: 32,767 contacts in 1,000 groups.
+// Times the main window's list fill (cargarAgenda) and the tree load and save.
+// Run: QT_QPA_PLATFORM=offscreen build/dev/bench/bench_agenda
+
+#include "addressbook/arbol_agenda.h"
+#include "addressbook/fichero_agenda.h"
+#include "addressbook/registros_agenda.h"
+#include "app/frm_principal.h"
+#include "common/campos.h"
+#include "common/carpeta.h"
+#include "common/ficheros.h"
+#include "config/cifrado.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+constexpr int numeroContactos = 32767;
+constexpr int numeroGrupos = 1000;
+
+void escribirAgenda() {
+    QRandomGenerator azar(42);
+    QByteArray grupos;
+    for (int g = 0; g < numeroGrupos; ++g) {
+        GrupoAgenda grupo;
+        grupo.nombre = campoFijo(QStringLiteral("Grupo %1").arg(g), 25);
+        Cifrado::cifrarGrupo(grupo);
+        grupos += grupo.escribir();
+    }
+    QByteArray contactos;
+    for (int c = 0; c < numeroContactos; ++c) {
+        ContactoAgenda contacto;
+        // Random names, mixed case, so that sorting has real work to do.
+        QString nombre;
+        for (int i = 0; i < 10; ++i)
+            nombre.append(QChar(char16_t((azar.bounded(2) ? u'a' : u'A') + azar.bounded(26))));
+        contacto.nombre = campoFijo(nombre, 25);
+        contacto.prefijo = campoFijo(QStringLiteral("34"), 10);
+        contacto.telefono = campoFijo(QString::number(600000000 + c), 25);
+        contacto.grupo = campoFijo(QStringLiteral("Grupo %1").arg(azar.bounded(numeroGrupos)), 25);
+        Cifrado::cifrarContacto(contacto);
+        contactos += contacto.escribir();
+    }
+    grabarFicheroAtomico(rutaFichero(QStringLiteral("groups.lst")), grupos);
+    grabarFicheroAtomico(rutaFichero(QStringLiteral("contacts.lst")), contactos);
+}
+
+template <typename F> void medir(const char *que, F accion) {
+    QElapsedTimer reloj;
+    reloj.start();
+    accion();
+    std::printf("%-40s %7.1f ms\n", que, double(reloj.nsecsElapsed()) / 1e6);
+}
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QApplication aplicacion(argc, argv);
+    QTemporaryDir carpeta;
+    fijarRutaAplicacion(carpeta.path());
+    escribirAgenda();
+    std::printf("%d contacts, %d groups\n", numeroContactos, numeroGrupos);
+
+    frmPrincipal principal;
+    medir("cargarAgenda (lists and table)", [&] { principal.cargarAgenda(); });
+    ArbolAgenda arbol;
+    medir("cargarArbolAgenda (tree load)", [&] { cargarArbolAgenda(arbol); });
+    medir("grabarArbolAgenda (tree save)", [&] { grabarArbolAgenda(arbol); });
+    return 0;
+}

@@ -1,0 +1,106 @@
+#include "addressbook/fichero_agenda.h"
+
+#include "addressbook/arbol_agenda.h"
+#include "addressbook/clave_contacto.h"
+#include "addressbook/registros_agenda.h"
+#include "common/campos.h"
+#include "common/carpeta.h"
+#include "common/ficheros.h"
+#include "config/cifrado.h"
+
+#include <QFile>
+
+namespace {
+const QString ninguno = QStringLiteral("Ninguno");
+
+QByteArray leerOCrear(const QString &ruta) {
+    QByteArray datos;
+    if (!leerFichero(ruta, datos) && !QFile::exists(ruta)) {
+        QFile fichero(ruta);
+        fichero.open(QIODevice::WriteOnly); // an unwritable folder simply reads as empty
+    }
+    return datos;
+}
+
+void cargarGrupos(ArbolAgenda &arbol, const QByteArray &datos) {
+    const qsizetype n = datos.size() / GrupoAgenda::tamano;
+    if (n == 0)
+        arbol.anadirGrupo(ninguno, ninguno);
+    for (qsizetype i = 0; i < n; ++i) {
+        GrupoAgenda grupo = GrupoAgenda::leer(datos, i * GrupoAgenda::tamano);
+        const QByteArray original = grupo.nombre;
+        Cifrado::cifrarGrupo(grupo);
+        const QString nombre = textoCampo(grupo.nombre);
+        if (!arbol.anadirGrupo(nombre, nombre).isValid())
+            arbol.apartarRegistro(ArbolAgenda::Tipo::Grupo, original);
+    }
+}
+
+void cargarContactos(ArbolAgenda &arbol, const QByteArray &datos) {
+    const qsizetype n = datos.size() / ContactoAgenda::tamano;
+    for (qsizetype i = 0; i < n; ++i) {
+        const qsizetype posicion = i * ContactoAgenda::tamano;
+        ContactoAgenda contacto = ContactoAgenda::leer(datos, posicion);
+        Cifrado::cifrarContacto(contacto);
+        const ClaveContacto partes{textoCampo(contacto.nombre), textoCampo(contacto.prefijo),
+                                   textoCampo(contacto.telefono), contacto.envioReves != 0};
+        const bool colocado =
+            partes.separable() &&
+            arbol.anadirContacto(textoCampo(contacto.grupo), partes.clave(), partes.texto()).isValid();
+        if (!colocado)
+            arbol.apartarRegistro(ArbolAgenda::Tipo::Contacto, datos.mid(posicion, ContactoAgenda::tamano));
+    }
+}
+
+QByteArray registroGrupo(const ArbolAgenda::Nodo &nodo) {
+    GrupoAgenda grupo;
+    grupo.nombre = campoFijo(nodo.texto, 25);
+    Cifrado::cifrarGrupo(grupo);
+    return grupo.escribir();
+}
+
+QByteArray registroContacto(const ArbolAgenda::Nodo &nodo) {
+    const ClaveContacto partes = ClaveContacto::desdeClave(nodo.clave);
+    ContactoAgenda contacto;
+    contacto.nombre = campoFijo(partes.nombre, 25);
+    contacto.prefijo = campoFijo(partes.prefijo, 10);
+    contacto.telefono = campoFijo(partes.telefono, 25);
+    contacto.grupo = campoFijo(recortarEspacios(nodo.padre ? nodo.padre->texto : QString()), 25);
+    contacto.envioReves = aFlag(partes.envioReves);
+    Cifrado::cifrarContacto(contacto);
+    return contacto.escribir();
+}
+} // namespace
+
+QString rutaGrupos() {
+    return rutaFichero(QStringLiteral("groups.lst"));
+}
+QString rutaContactos() {
+    return rutaFichero(QStringLiteral("contacts.lst"));
+}
+
+void cargarArbolAgenda(ArbolAgenda &arbol) {
+    const QByteArray grupos = leerOCrear(rutaGrupos());
+    const QByteArray contactos = leerOCrear(rutaContactos());
+    arbol.cargaMasiva([&] {
+        cargarGrupos(arbol, grupos);
+        cargarContactos(arbol, contactos);
+    });
+}
+
+bool grabarArbolAgenda(const ArbolAgenda &arbol) {
+    QByteArray grupos;
+    QByteArray contactos;
+    contactos.reserve(qsizetype(arbol.numeroNodos() + arbol.numeroApartados()) * ContactoAgenda::tamano);
+    arbol.recorrer(
+        [&](const ArbolAgenda::Nodo &nodo) {
+            QByteArray &destino = nodo.tipo == ArbolAgenda::Tipo::Grupo ? grupos : contactos;
+            if (nodo.apartado)
+                destino += nodo.registro;
+            else
+                destino +=
+                    nodo.tipo == ArbolAgenda::Tipo::Grupo ? registroGrupo(nodo) : registroContacto(nodo);
+        },
+        true);
+    return grabarFicheroAtomico(rutaContactos(), contactos) && grabarFicheroAtomico(rutaGrupos(), grupos);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+
+class frmPrincipal;
+class QListWidget;
+
+// The recipient frame of the main window: fills the contact and group lists from
+// the address book and moves contacts, groups and typed numbers into lstEnvio.
+class ListaDestinatarios : public QObject {
+    Q_OBJECT
+public:
+    explicit ListaDestinatarios(frmPrincipal *principal);
+
+    // Refills lstContactos, lstGrupo and tablaContactos from the address book files.
+    void cargarAgenda();
+
+    void anadirContacto();
+    void anadirGrupo();
+    void anadirNumero();
+    void anadirTodosContactos();
+    void anadirTodosGrupos();
+    void borrarSeleccionado();
+    void borrarTodos();
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    void anadirSeleccion(QListWidget *origen, QChar etiqueta, const QString &mensajeRepetido);
+    void anadirTodos(QListWidget *origen, QChar etiqueta);
+    bool estaEnLista(const QString &entrada) const;
+    void mostrarAyudaContacto(const QPoint &posicion);
+
+    frmPrincipal *principal;
+    // The watched controls, compared by address only: events still arrive while
+    // the main window destroys its children.
+    QObject *vistaContactos;
+    QObject *vistaGrupos;
+    QObject *vistaEnvio;
+    QObject *cajaNumero;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+// Scrambled address-book records for tests, built from clear values.
+
+#include "addressbook/registros_agenda.h"
+#include "common/campos.h"
+#include "config/cifrado.h"
+
+inline QByteArray grupoCifrado(const QString &nombre) {
+    GrupoAgenda grupo;
+    grupo.nombre = campoFijo(nombre, 25);
+    Cifrado::cifrarGrupo(grupo);
+    return grupo.escribir();
+}
+
+inline QByteArray contactoCifrado(const QString &nombre, const QString &prefijo, const QString &telefono,
+                                  const QString &grupo, qint16 envioReves = 0) {
+    ContactoAgenda contacto;
+    contacto.nombre = campoFijo(nombre, 25);
+    contacto.prefijo = campoFijo(prefijo, 10);
+    contacto.telefono = campoFijo(telefono, 25);
+    contacto.grupo = campoFijo(grupo, 25);
+    contacto.envioReves = envioReves;
+    Cifrado::cifrarContacto(contacto);
+    return contacto.escribir();
+}
+
+// The record with its text fields unscrambled, for comparing with clear bytes.
+inline QByteArray contactoClaro(const QByteArray &cifrado) {
+    ContactoAgenda contacto = ContactoAgenda::leer(cifrado);
+    Cifrado::cifrarContacto(contacto);
+    return contacto.escribir();
+}

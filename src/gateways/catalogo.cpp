@@ -8,22 +8,22 @@ namespace Pasarelas {
 namespace {
 const std::array<EntradaCatalogo, 16> &catalogo() {
     static const std::array<EntradaCatalogo, 16> entradas = {{
-        {QStringLiteral("Amena"), 130, false},
-        {QStringLiteral("Navegalia"), 140, false},
-        {QStringLiteral("PanoramaActual"), 120, false},
-        {QStringLiteral("SMSYes"), 140, true},
-        {QStringLiteral("WebServicio"), 160, false},
-        {QStringLiteral("Movistar"), 160, false},
-        {QStringLiteral("GsmNet"), 130, false},
-        {QStringLiteral("Unimobile"), 120, true},
-        {QStringLiteral("MiNick"), 140, true},
-        {QStringLiteral("GsmBox"), 140, false},
-        {QStringLiteral("Terra"), 120, false},
-        {QStringLiteral("Jumpy"), 140, false},
-        {QStringLiteral("Lycos"), 130, false},
-        {QStringLiteral("Latinia"), 134, false},
-        {QStringLiteral("LaNetro"), 135, false},
-        {QStringLiteral("Totalise"), 120, true},
+        {QStringLiteral("Amena"), 130, false, pasarelaAmena},
+        {QStringLiteral("Navegalia"), 140, false, pasarelaNavegalia},
+        {QStringLiteral("PanoramaActual"), 120, false, pasarelaPanoramaActual},
+        {QStringLiteral("SMSYes"), 140, true, pasarelaSMSYes},
+        {QStringLiteral("WebServicio"), 160, false, pasarelaWebServicio},
+        {QStringLiteral("Movistar"), 160, false, pasarelaMovistar},
+        {QStringLiteral("GsmNet"), 130, false, pasarelaGsmNet},
+        {QStringLiteral("Unimobile"), 120, true, nullptr},
+        {QStringLiteral("MiNick"), 140, true, nullptr},
+        {QStringLiteral("GsmBox"), 140, false, nullptr},
+        {QStringLiteral("Terra"), 120, false, nullptr},
+        {QStringLiteral("Jumpy"), 140, false, nullptr},
+        {QStringLiteral("Lycos"), 130, false, nullptr},
+        {QStringLiteral("Latinia"), 134, false, nullptr},
+        {QStringLiteral("LaNetro"), 135, false, nullptr},
+        {QStringLiteral("Totalise"), 120, true, nullptr},
     }};
     return entradas;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gateways/plantillas.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,8 +9,9 @@ namespace Pasarelas {
 
 struct EntradaCatalogo {
     QString nombre;
-    int limite;         // characters per SMS
-    bool internacional; // may send to numbers outside Spain
+    int limite;          // characters per SMS
+    bool internacional;  // may send to numbers outside Spain
+    Plantilla plantilla; // prepares a request; nullptr where the program has none
 };
 
 // The sixteen known gateways. Names match exactly, case-sensitively, after

@@ -44,16 +44,18 @@ void Intercambio::leerDatos() {
         respuesta.append(desdeAnsi(datos.left(cabe)));
 }
 
-void Intercambio::esperar(int milisegundos, bool hastaConectar) {
+void Intercambio::esperar(int milisegundos, Espera espera) {
     QEventLoop bucle;
     QTimer limite;
     limite.setSingleShot(true);
     limite.setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5% early
     connect(&limite, &QTimer::timeout, &bucle, &QEventLoop::quit);
-    connect(&socket, &QIODevice::aboutToClose, &bucle, &QEventLoop::quit);
-    if (hastaConectar) {
+    connect(this, &Intercambio::cancelacion, &bucle, &QEventLoop::quit);
+    if (espera != Espera::pausa)
+        connect(&socket, &QIODevice::aboutToClose, &bucle, &QEventLoop::quit);
+    if (espera == Espera::conexion) {
         connect(&socket, &QAbstractSocket::connected, &bucle, &QEventLoop::quit);
-    } else {
+    } else if (espera == Espera::respuesta) {
         connect(&socket, &QAbstractSocket::stateChanged, &bucle,
                 [&bucle](QAbstractSocket::SocketState estado) {
                     if (estado == QAbstractSocket::UnconnectedState)
@@ -62,6 +64,16 @@ void Intercambio::esperar(int milisegundos, bool hastaConectar) {
     }
     limite.start(milisegundos);
     bucle.exec();
+}
+
+void Intercambio::pausar(int milisegundos) {
+    if (milisegundos > 0)
+        esperar(milisegundos, Espera::pausa);
+}
+
+void Intercambio::cancelar() {
+    emit cancelacion();
+    socket.close();
 }
 
 bool Intercambio::conectar(const QString &host) {
@@ -84,7 +96,7 @@ bool Intercambio::conectar(const QString &host) {
     socket.connectToHost(destino, puerto);
     // A refused connection does not end the wait: only connecting (or a cancel) does.
     if (socket.state() != QAbstractSocket::ConnectedState)
-        esperar(tiempos().conexionMs, true);
+        esperar(tiempos().conexionMs, Espera::conexion);
     if (socket.state() == QAbstractSocket::ConnectedState)
         return true;
     socket.close();
@@ -101,7 +113,7 @@ void Intercambio::enviarLinea(const QString &contenido) {
 
 void Intercambio::esperarRespuesta() {
     if (socket.state() != QAbstractSocket::UnconnectedState)
-        esperar(tiempos().respuestaMs, false);
+        esperar(tiempos().respuestaMs, Espera::respuesta);
     leerDatos();
     socket.close();
 }

@@ -50,12 +50,23 @@ public:
     // The whole exchange for `peticion`; true when the answer holds its success text.
     bool enviarPeticion();
 
+    // Waits `milisegundos` (the pause between attempts); a cancel ends it early.
+    void pausar(int milisegundos);
+
+    // The send window's cancel: closes the socket and ends whichever wait is
+    // running, the pause between attempts included. The caller sets its flag first.
+    void cancelar();
+
     // Test seam: direct connections go to this address instead of the gateway's port 80.
     void desviarConexionesDirectas(const QString &host, quint16 puerto);
 
+signals:
+    void cancelacion();
+
 private:
+    enum class Espera { conexion, respuesta, pausa };
     void leerDatos();
-    void esperar(int milisegundos, bool hastaConectar);
+    void esperar(int milisegundos, Espera espera);
     void enviarCabecera(const Peticion &datos);
 
     QTcpSocket &socket;

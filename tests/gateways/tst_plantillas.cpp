@@ -1,24 +1,14 @@
 #include "banco_pasarela.h"
 
+#include "gateways/catalogo.h"
 #include "gateways/codificacion.h"
 #include "gateways/plantillas.h"
-
-#include <QMap>
 
 using namespace Pasarelas;
 
 namespace {
 Plantilla plantillaDe(const QString &pasarela) {
-    static const QMap<QString, Plantilla> plantillas{
-        {QStringLiteral("Amena"), pasarelaAmena},
-        {QStringLiteral("Navegalia"), pasarelaNavegalia},
-        {QStringLiteral("PanoramaActual"), pasarelaPanoramaActual},
-        {QStringLiteral("WebServicio"), pasarelaWebServicio},
-        {QStringLiteral("Movistar"), pasarelaMovistar},
-        {QStringLiteral("GsmNet"), pasarelaGsmNet},
-        {QStringLiteral("SMSYes"), pasarelaSMSYes},
-    };
-    return plantillas.value(pasarela);
+    return buscarPasarela(pasarela)->plantilla;
 }
 
 // The direct request rewritten as it goes to a proxy: absolute URI, then the credentials.

@@ -1,9 +1,11 @@
 // The address book at the format's limit: 32,767 contacts in 1,000 groups.
-// Times the main window's list fill (cargarAgenda) and the tree load and save.
+// Times the main window's list fill (cargarAgenda), the tree load and save, and the
+// address book editor opening and closing, without and with a change.
 // Run: QT_QPA_PLATFORM=offscreen build/dev/bench/bench_agenda
 
 #include "addressbook/arbol_agenda.h"
 #include "addressbook/fichero_agenda.h"
+#include "addressbook/frm_agenda.h"
 #include "addressbook/registros_agenda.h"
 #include "app/frm_principal.h"
 #include "common/campos.h"
@@ -13,6 +15,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -69,5 +73,20 @@ int main(int argc, char *argv[]) {
     ArbolAgenda arbol;
     medir("cargarArbolAgenda (tree load)", [&] { cargarArbolAgenda(arbol); });
     medir("grabarArbolAgenda (tree save)", [&] { grabarArbolAgenda(arbol); });
+
+    // The editor drawn once on screen, then closed; with a change, closing saves
+    // both files and the main window reloads its lists.
+    auto abrirYCerrar = [&](bool cambiar) {
+        frmAgenda agenda(&principal);
+        agenda.show();
+        QApplication::processEvents();
+        if (cambiar) {
+            agenda.txtGrupo->setText(QStringLiteral("Nuevo"));
+            agenda.btnGrupo->click();
+        }
+        agenda.close();
+    };
+    medir("frmAgenda open, draw, close", [&] { abrirYCerrar(false); });
+    medir("frmAgenda open, add group, close", [&] { abrirYCerrar(true); });
     return 0;
 }

@@ -1,3 +1,4 @@
+#include "addressbook/frm_agenda.h"
 #include "app/arranque.h"
 #include "app/frm_principal.h"
 
@@ -39,7 +40,10 @@ void frmPrincipal::almacenar() {}
 
 void frmPrincipal::almacenados() {}
 
-void frmPrincipal::editarAgenda() {}
+void frmPrincipal::editarAgenda() {
+    frmAgenda agenda(this);
+    agenda.exec();
+}
 
 void frmPrincipal::opcionesBoton() {}
 

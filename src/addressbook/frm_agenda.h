@@ -1,0 +1,56 @@
+#pragma once
+
+#include "addressbook/arbol_agenda.h"
+#include "addressbook/campos_contacto.h"
+
+#include <QDialog>
+
+class frmPrincipal;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTreeView;
+
+// The address book editor. Works on a tree of the whole book and, when anything
+// may have changed (`cambios`), writes both files back as it closes, by whatever means.
+class frmAgenda : public QDialog, public CamposContacto {
+    Q_OBJECT
+public:
+    explicit frmAgenda(frmPrincipal *principal);
+
+    // Every way of closing (Esc, the close box, reject) ends here.
+    void done(int resultado) override;
+
+    QPushButton *btnContacto;
+    QLineEdit *txtGrupo;
+    QPushButton *btnGrupo;
+    QTreeView *treeAgenda;
+    QLabel *lblApartados;
+    QMenu *mnuPopUp;
+    QAction *mnuPopUpEditar;
+    QAction *mnuPopUpBorrar;
+
+    bool hayCambios() const { return cambios; }
+    ArbolAgenda &arbol() { return agenda; }
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    void crearControles();
+    void cargar();
+    void anadirContacto();
+    void anadirGrupo();
+    void editar();
+    void borrar();
+    void mostrarNodo(const QModelIndex &nodo);
+    // Saves when needed; false when the user chose to stay after a failed save.
+    bool terminar();
+
+    frmPrincipal *principal;
+    ArbolAgenda agenda;
+    bool cambios = false;
+    bool terminado = false;
+};

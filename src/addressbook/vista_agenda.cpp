@@ -1,0 +1,47 @@
+#include "addressbook/vista_agenda.h"
+
+#include "addressbook/arbol_agenda.h"
+#include "common/avisos.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QStyle>
+#include <QTreeView>
+
+DelegadoAgenda::DelegadoAgenda(QObject *padre) : QStyledItemDelegate(padre) {
+    const QStyle *estilo = QApplication::style();
+    imgTree.insert(QStringLiteral("Grupo"), estilo->standardIcon(QStyle::SP_DirIcon));
+    imgTree.insert(QStringLiteral("Contacto"), estilo->standardIcon(QStyle::SP_FileIcon));
+}
+
+void DelegadoAgenda::initStyleOption(QStyleOptionViewItem *opcion, const QModelIndex &indice) const {
+    QStyledItemDelegate::initStyleOption(opcion, indice);
+    opcion->icon = imgTree.value(indice.data(ArbolAgenda::RolImagen).toString());
+    opcion->features |= QStyleOptionViewItem::HasDecoration;
+}
+
+void DelegadoAgenda::setModelData(QWidget *editor, QAbstractItemModel *modelo,
+                                  const QModelIndex &indice) const {
+    const auto *linea = qobject_cast<QLineEdit *>(editor);
+    if (linea && !modelo->setData(indice, linea->text(), Qt::EditRole))
+        Avisos::aviso(QStringLiteral("El valor de este campo no puede ser nulo"));
+}
+
+void prepararVistaAgenda(QTreeView *vista, ArbolAgenda *arbol) {
+    vista->setModel(arbol);
+    vista->setItemDelegate(new DelegadoAgenda(vista));
+    vista->setHeaderHidden(true);
+    vista->setUniformRowHeights(true);
+    vista->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    vista->setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+void centrarEnPantalla(QWidget *ventana) {
+    const QScreen *pantalla = ventana->screen() ? ventana->screen() : QGuiApplication::primaryScreen();
+    if (!pantalla)
+        return;
+    const QRect area = pantalla->geometry();
+    ventana->move(area.x() + (area.width() - ventana->width()) / 2,
+                  area.y() + (area.height() - ventana->height()) / 2);
+}

@@ -1,0 +1,155 @@
+#include "addressbook/importacion.h"
+
+#include "addressbook/arbol_agenda.h"
+#include "addressbook/clave_contacto.h"
+#include "common/campos.h"
+#include "common/ficheros.h"
+#include "common/numero.h"
+
+#include <QDir>
+
+namespace Importacion {
+
+namespace {
+const QString prefijoImportado = QStringLiteral("34");
+const QChar separador = QLatin1Char(':');
+
+QString lineaSeparador(const QString &nombre) {
+    return QStringLiteral("No puede utilizar el signo ':' en el nombre: ") + nombre;
+}
+QString lineaNumeroIncorrecto(const QString &telefono) {
+    return QStringLiteral("El número de teléfono especificado es incorrecto: ") + telefono;
+}
+QString lineaDuplicada(const QString &nombre) {
+    return QStringLiteral("Ya existe una entrada con el nombre ") + nombre;
+}
+
+// Adds a contact with the prefix 34 and no reverse order under `grupo`.
+QString anadirContacto(ArbolAgenda &arbol, const QString &grupo, const QString &nombre,
+                       const QString &telefono, const QString &nombreEnLog) {
+    const ClaveContacto partes{nombre, prefijoImportado, telefono, false};
+    const QString clave = partes.clave();
+    if (arbol.existeClave(clave))
+        return lineaDuplicada(nombre);
+    if (!arbol.anadirContacto(grupo, clave, partes.texto()).isValid())
+        return QStringLiteral("No existe el grupo '%1' para la entrada: %2").arg(grupo, nombre);
+    return QStringLiteral("Se ha importado la entrada: ") + nombreEnLog;
+}
+
+QString importarAgenda1(ArbolAgenda &arbol, const Entrada &entrada) {
+    const QString nombre = recortarEspacios(entrada.nombre);
+    if (entrada.clase == Entrada::Clase::Incompleta)
+        return QStringLiteral("La entrada está incompleta en el fichero: ") + nombre;
+    if (nombre.isEmpty())
+        return QString();
+    if (nombre.contains(separador))
+        return lineaSeparador(nombre);
+    const QString telefono = recortarEspacios(entrada.telefono);
+    if (!esNumeroValido(telefono))
+        return lineaNumeroIncorrecto(telefono);
+    return anadirContacto(arbol, grupoNinguno(), nombre, telefono, nombre);
+}
+
+QString importarTexto(ArbolAgenda &arbol, const Entrada &entrada) {
+    const QString nombre = recortarEspacios(entrada.nombre);
+    if (nombre.contains(separador))
+        return lineaSeparador(nombre);
+    const QString telefono = recortarEspacios(entrada.telefono);
+    if (nombre.isEmpty() || telefono.isEmpty())
+        return QString();
+    if (!esNumeroValido(telefono))
+        return QStringLiteral("El número de telefono %1 no es válido").arg(entrada.telefono);
+    return anadirContacto(arbol, grupoNinguno(), nombre, telefono, entrada.nombre);
+}
+
+// Version 2.x entries go in unchecked, except for a ":" that would make the
+// contact's key split wrongly when the address book is saved.
+QString importarAgenda2(ArbolAgenda &arbol, const Entrada &entrada) {
+    const QString nombre = recortarEspacios(entrada.nombre);
+    if (entrada.clase == Entrada::Clase::Grupo) {
+        if (nombre == grupoNinguno() || arbol.anadirGrupo(nombre, nombre).isValid())
+            return QString();
+        return lineaDuplicada(nombre);
+    }
+    const QString telefono = recortarEspacios(entrada.telefono);
+    if (nombre.contains(separador))
+        return lineaSeparador(nombre);
+    if (telefono.contains(separador))
+        return lineaNumeroIncorrecto(telefono);
+    return anadirContacto(arbol, recortarEspacios(entrada.grupo), nombre, telefono, entrada.nombre);
+}
+
+// A file of `carpeta` named `nombre`, matched without regard to letter case when
+// there is no exact match (books of version 2.x come from systems that ignore it).
+QString buscarFichero(const QString &carpeta, const QString &nombre) {
+    const QDir dir(carpeta);
+    if (dir.exists(nombre))
+        return dir.filePath(nombre);
+    const QStringList parecidos = dir.entryList({nombre}, QDir::Files); // name filters ignore case
+    return dir.filePath(parecidos.isEmpty() ? nombre : parecidos.first());
+}
+
+QString lineaIlegible(const QString &ruta) {
+    return QStringLiteral("No se ha podido leer el fichero ") + QDir::toNativeSeparators(ruta);
+}
+} // namespace
+
+QString grupoNinguno() {
+    return QStringLiteral("Ninguno");
+}
+
+Fuente leerFuente(Tipo tipo, const QString &ruta) {
+    Fuente fuente;
+    QByteArray datos;
+    if (tipo != Tipo::Agenda2) {
+        if (!leerFichero(ruta, datos))
+            fuente.error = lineaIlegible(ruta);
+        else
+            fuente.entradas = tipo == Tipo::Agenda1 ? leerAgenda1(datos) : leerTexto(datos);
+        return fuente;
+    }
+    const QString contactos = buscarFichero(ruta, QStringLiteral("contactos.lst"));
+    if (!leerFichero(contactos, datos)) {
+        fuente.error = lineaIlegible(contactos);
+        return fuente;
+    }
+    QByteArray grupos;
+    leerFichero(buscarFichero(ruta, QStringLiteral("grupos.lst")), grupos);
+    fuente.entradas = leerAgenda2(datos, grupos);
+    return fuente;
+}
+
+QString importarEntrada(ArbolAgenda &arbol, Tipo tipo, const Entrada &entrada) {
+    switch (tipo) {
+    case Tipo::Agenda1:
+        return importarAgenda1(arbol, entrada);
+    case Tipo::Texto:
+        return importarTexto(arbol, entrada);
+    case Tipo::Agenda2:
+        return importarAgenda2(arbol, entrada);
+    }
+    return QString();
+}
+
+Importador::Importador(ArbolAgenda &arbol, Tipo tipo, QList<Entrada> entradas)
+    : arbol(arbol), tipo(tipo), entradas(std::move(entradas)) {
+    if (tipo != Tipo::Agenda2 || arbol.numeroNodos() > 0)
+        return;
+    const bool hayGrupos = std::any_of(this->entradas.cbegin(), this->entradas.cend(),
+                                       [](const Entrada &e) { return e.clase == Entrada::Clase::Grupo; });
+    if (!hayGrupos)
+        arbol.anadirGrupo(grupoNinguno(), grupoNinguno());
+}
+
+QStringList Importador::procesar(qsizetype cuantas) {
+    QStringList lineas;
+    const qsizetype fin = qMin(entradas.size(), siguiente + cuantas);
+    for (; siguiente < fin; ++siguiente) {
+        const QString linea = importarEntrada(arbol, tipo, entradas.at(siguiente));
+        if (!linea.isEmpty())
+            lineas.append(linea);
+    }
+    return lineas;
+}
+
+} // namespace Importacion

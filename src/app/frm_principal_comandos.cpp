@@ -1,6 +1,9 @@
+#include "about/frm_about.h"
+#include "about/frm_ayuda.h"
 #include "addressbook/frm_agenda.h"
 #include "app/arranque.h"
 #include "app/frm_principal.h"
+#include "config/frm_opciones.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -45,14 +48,26 @@ void frmPrincipal::editarAgenda() {
     agenda.exec();
 }
 
-void frmPrincipal::opcionesBoton() {}
+void frmPrincipal::opcionesBoton() {
+    opcionesMenu();
+    cargarConfiguracion();
+}
 
-void frmPrincipal::opcionesMenu() {}
+void frmPrincipal::opcionesMenu() {
+    frmOpciones opciones(this);
+    opciones.exec();
+}
 
 void frmPrincipal::importar(int) {}
 
 void frmPrincipal::exportar() {}
 
-void frmPrincipal::ayuda() {}
+void frmPrincipal::ayuda() {
+    frmAyuda ventana(this);
+    ventana.exec();
+}
 
-void frmPrincipal::acercaDe() {}
+void frmPrincipal::acercaDe() {
+    frmAbout ventana(this);
+    ventana.exec();
+}

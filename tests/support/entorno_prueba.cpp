@@ -1,13 +1,17 @@
 #include "support/entorno_prueba.h"
 
+#include "addressbook/dialogos.h"
 #include "common/avisos.h"
 #include "common/carpeta.h"
+#include "common/navegador.h"
 #include "common/reloj.h"
 #include "common/tiempos.h"
 #include "config/fichero_configuracion.h"
 #include "config/registro.h"
 
 #include <QFile>
+#include <QPointer>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -24,6 +28,8 @@ EntornoPrueba::EntornoPrueba() {
                          avisos.append(texto);
                          return respuestas.isEmpty() ? false : respuestas.dequeue();
                      });
+    Dialogos::modoPrueba(true);
+    Navegador::instalar([this](const QString &direccion) { direccionesAbiertas.append(direccion); });
 }
 
 EntornoPrueba::~EntornoPrueba() {
@@ -33,6 +39,10 @@ EntornoPrueba::~EntornoPrueba() {
             qWarning("pregunta sin entorno: %s", qPrintable(texto));
             return false;
         });
+    Navegador::instalar([](const QString &direccion) {
+        qWarning("direccion abierta sin entorno de prueba: %s", qPrintable(direccion));
+    });
+    Dialogos::modoPrueba(true); // queues emptied; a stray dialog still never blocks
     Reloj::fijar({});
     tiempos() = Tiempos{};
     registro::fijarCarpetaArranque(temporal.filePath(QStringLiteral("autostart-cerrado")));
@@ -54,6 +64,19 @@ QByteArray EntornoPrueba::leerFichero(const QString &nombre) const {
     if (!fichero.open(QIODevice::ReadOnly))
         return QByteArray();
     return fichero.readAll();
+}
+
+void alAbrirseModal(std::function<void(QWidget *ventana)> accion) {
+    QTimer::singleShot(0, [accion = std::move(accion)] {
+        QPointer<QWidget> ventana = QApplication::activeModalWidget();
+        QVERIFY2(ventana, "no se ha abierto ninguna ventana modal");
+        if (QTest::qWaitForWindowActive(ventana))
+            accion(ventana);
+        else
+            QTest::qFail("la ventana modal no se ha activado", __FILE__, __LINE__);
+        if (ventana && ventana->isVisible())
+            ventana->close();
+    });
 }
 
 DiscoLleno::DiscoLleno(qint64 bytes) {

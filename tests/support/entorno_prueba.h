@@ -6,9 +6,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 // Everything a test needs to run the program's code in isolation: a fresh
 // application folder, autostart kept away from the user's files, short waits,
-// a recorder answering the message boxes, and a fixed clock.
+// a recorder answering the message boxes, dialogs that never block, no browser,
+// and a fixed clock.
 class EntornoPrueba {
 public:
     EntornoPrueba();
@@ -24,6 +27,10 @@ public:
     QStringList avisos;
     // Answers for the next questions (Yes = true); an empty queue answers No.
     QQueue<bool> respuestas;
+    // Addresses the program asked the desktop to open; no browser is launched.
+    QStringList direccionesAbiertas;
+    // File and colour dialogs take queued answers (Dialogos::siguienteFichero,
+    // Dialogos::siguienteColor); one with none queued is answered "cancel".
 
     // The fixed time the program's clock reports.
     static QDateTime momentoFijo();
@@ -34,6 +41,19 @@ public:
 private:
     QTemporaryDir temporal;
 };
+
+// The control of `ventana` named `nombre`; a missing one ends the test run.
+template <typename T> T *buscarControl(QWidget *ventana, const QString &nombre) {
+    T *encontrado = ventana->findChild<T *>(nombre);
+    if (!encontrado)
+        qFatal("falta el control %s", qPrintable(nombre));
+    return encontrado;
+}
+
+// Runs `accion` on the next modal window once it is shown and active, then closes
+// that window if `accion` left it open: a test never blocks on an exec().
+// Call it just before the code that opens the window.
+void alAbrirseModal(std::function<void(QWidget *ventana)> accion);
 
 // Simulates a full disk: while it lives, no file of this process can grow past
 // `bytes` (writes beyond fail with EFBIG). Works for root, unlike read-only folders.

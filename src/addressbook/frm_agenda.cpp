@@ -8,6 +8,7 @@
 #include "app/frm_principal.h"
 #include "common/avisos.h"
 #include "common/campos.h"
+#include "common/ventanas.h"
 
 #include <QCheckBox>
 #include <QComboBox>

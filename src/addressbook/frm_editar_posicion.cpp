@@ -6,6 +6,7 @@
 #include "addressbook/edicion_agenda.h"
 #include "addressbook/vista_agenda.h"
 #include "common/avisos.h"
+#include "common/ventanas.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

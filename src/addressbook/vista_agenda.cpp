@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QScreen>
 #include <QStyle>
 #include <QTreeView>
 
@@ -35,13 +34,4 @@ void prepararVistaAgenda(QTreeView *vista, ArbolAgenda *arbol) {
     vista->setUniformRowHeights(true);
     vista->setEditTriggers(QAbstractItemView::NoEditTriggers);
     vista->setSelectionMode(QAbstractItemView::SingleSelection);
-}
-
-void centrarEnPantalla(QWidget *ventana) {
-    const QScreen *pantalla = ventana->screen() ? ventana->screen() : QGuiApplication::primaryScreen();
-    if (!pantalla)
-        return;
-    const QRect area = pantalla->geometry();
-    ventana->move(area.x() + (area.width() - ventana->width()) / 2,
-                  area.y() + (area.height() - ventana->height()) / 2);
 }

@@ -22,6 +22,3 @@ private:
 
 // Puts the tree in the view: no header, labels edited only on request, rows of one height.
 void prepararVistaAgenda(QTreeView *vista, ArbolAgenda *arbol);
-
-// Centres a window on its screen.
-void centrarEnPantalla(QWidget *ventana);

@@ -58,6 +58,10 @@ QString recogerCookies(QString &respuesta) {
             cookies += respuesta.mid(inicio, (fin >= 0 ? fin : finDeLinea(respuesta, inicio)) - inicio);
             cookies += QLatin1Char(';');
             base = siguienteLinea(respuesta, inicio);
+            // Values running to a far ";" overlap, so a hostile answer of many headers
+            // could add up to its length squared; no real set of cookies outgrows the answer.
+            if (cookies.size() > respuesta.size())
+                break;
         }
         recogidas = true;
     } else if ((posicion = respuesta.indexOf(cookie)) >= 0) {

@@ -57,6 +57,19 @@ private slots:
         QVERIFY(respuesta.isEmpty());
     }
 
+    // Every value runs to the one ";" at the end: the text collected stays within
+    // twice the answer instead of growing with its square.
+    void respuestaHostil() {
+        QString respuesta;
+        for (int i = 0; i < 3000; ++i)
+            respuesta += QStringLiteral("Set-Cookie: c\r\n");
+        respuesta += QLatin1Char(';');
+        const qsizetype tamano = respuesta.size();
+        const QString cookies = recogerCookies(respuesta);
+        QVERIFY(cookies.startsWith(QStringLiteral("c\r\nSet-Cookie: c\r\n")));
+        QVERIFY2(cookies.size() <= 2 * tamano, qPrintable(QString::number(cookies.size())));
+    }
+
     void peticion_data() {
         QTest::addColumn<int>("modo");
         QTest::addColumn<QByteArray>("primeraLinea");

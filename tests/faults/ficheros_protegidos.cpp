@@ -1,0 +1,7 @@
+#include "ficheros_protegidos.h"
+
+FicheroProtegido ficheroConfiguracion();
+
+QList<FicheroProtegido> ficherosProtegidos() {
+    return {ficheroConfiguracion()};
+}

@@ -1,0 +1,152 @@
+#!/bin/bash
+# The real program on a real X server, driven by the keyboard as a person would:
+# start in an empty folder, write a message, add a typed number, point the proxy
+# at the gateway stand-in, send, close through the menu, then check what the
+# stand-in received and what the program left on disk. Screenshots of every step
+# stay in the artefacts folder.
+#   smoke.sh ZARCEL GATEWAY_SIM HELP_TXT ARTEFACTS
+set -u
+ZARCEL=$1 SIMULADOR=$2 AYUDA=$3 ARTEFACTOS=$4
+TITULO='Zarcel v.3.0.2'
+MENSAJE='Hola desde la prueba de escritorio'
+PREFIJO=34
+NUMERO=600123456
+
+mkdir -p "$ARTEFACTOS"
+rm -f "$ARTEFACTOS"/*.png "$ARTEFACTOS"/*.log
+TEMPORAL=$(mktemp -d)
+PROCESOS=()
+terminar() {
+    for pid in "${PROCESOS[@]}"; do kill "$pid" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$TEMPORAL"
+}
+trap terminar EXIT
+
+fallo() {
+    echo "FALLO: $*" >&2
+    captura fallo
+    cp "$TEMPORAL"/*.log "$ARTEFACTOS"/ 2>/dev/null
+    exit 1
+}
+paso() { echo "-- $*"; }
+N=0
+captura() {
+    N=$((N + 1))
+    import -window root "$ARTEFACTOS/$(printf %02d $N)-$1.png" 2>/dev/null
+}
+# Waits for a visible window whose title is exactly $1 and prints its id.
+esperarVentana() {
+    timeout "${2:-20}" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -1
+}
+teclas() { xdotool key --clearmodifiers --delay 60 "$@"; sleep 0.3; }
+escribir() { xdotool type --clearmodifiers --delay 40 "$1"; sleep 0.3; }
+
+# An isolated user: home, settings, runtime folder, and the program in a folder of its own.
+export HOME=$TEMPORAL/casa XDG_CONFIG_HOME=$TEMPORAL/casa/.config XDG_RUNTIME_DIR=$TEMPORAL/run
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$TEMPORAL/programa"
+chmod 700 "$XDG_RUNTIME_DIR"
+cp "$ZARCEL" "$AYUDA" "$TEMPORAL/programa/"
+unset QT_QPA_PLATFORM
+
+paso "servidor X y bandeja del sistema"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$TEMPORAL/pantalla" 2>"$TEMPORAL/xvfb.log" &
+PROCESOS+=($!)
+for _ in $(seq 100); do [ -s "$TEMPORAL/pantalla" ] && break; sleep 0.1; done
+[ -s "$TEMPORAL/pantalla" ] || fallo "Xvfb no arranca"
+export DISPLAY=:$(head -1 "$TEMPORAL/pantalla")
+trayer --edge top --align right --widthtype request --height 24 --SetDockType true >"$TEMPORAL/trayer.log" 2>&1 &
+PROCESOS+=($!)
+
+paso "el simulador de pasarelas en un puerto libre"
+"$SIMULADOR" --puerto 0 --mostrar >"$TEMPORAL/simulador.log" 2>&1 &
+PROCESOS+=($!)
+for _ in $(seq 100); do grep -q 'puerto [0-9]' "$TEMPORAL/simulador.log" && break; sleep 0.1; done
+PUERTO=$(sed -n 's/.*puerto \([0-9]*\).*/\1/p' "$TEMPORAL/simulador.log" | head -1)
+[ -n "$PUERTO" ] || fallo "el simulador no escucha"
+
+paso "arranque en una carpeta vacía"
+(cd "$TEMPORAL/programa" && exec ./zarcel >"$TEMPORAL/zarcel.log" 2>&1) &
+ZARCEL_PID=$!
+PROCESOS+=($ZARCEL_PID)
+PRINCIPAL=$(esperarVentana "$TITULO" 30)
+[ -n "$PRINCIPAL" ] || fallo "no aparece la ventana principal"
+xdotool windowfocus --sync "$PRINCIPAL"
+sleep 1
+captura inicio
+[ "$(stat -c %s "$TEMPORAL/programa/zarcel.cfg" 2>/dev/null)" = 567 ] || fallo "no se escribió zarcel.cfg por defecto"
+
+paso "el mensaje"
+escribir "$MENSAJE"
+captura mensaje
+
+paso "un número tecleado"
+# Tab order: message, gateway, contacts, groups, prefix, number.
+teclas Tab Tab Tab Tab
+escribir "$PREFIJO"
+teclas Tab
+escribir "$NUMERO"
+teclas Return
+captura destinatario
+
+# Windows still missing from this build are skipped with a note, never passed silently.
+tiene() { grep -q "$1" "$ZARCEL"; }
+
+if tiene frmOpciones; then
+    paso "el proxy en Opciones: el simulador"
+    teclas ctrl+o
+    OPCIONES=$(esperarVentana Opciones)
+    [ -n "$OPCIONES" ] || fallo "Ctrl+O no abre Opciones"
+    captura opciones
+    # The tab strip has the focus: two pages right is Proxy; then its check box and boxes.
+    teclas Right Right Tab space Tab
+    escribir 127.0.0.1
+    teclas Tab
+    escribir "$PUERTO"
+    captura opciones-proxy
+    teclas Return
+    timeout 10 xdotool search --sync --onlyvisible --name '^Opciones$' >/dev/null 2>&1 &&
+        for _ in $(seq 50); do xdotool search --onlyvisible --name '^Opciones$' >/dev/null || break; sleep 0.2; done
+    xdotool search --onlyvisible --name '^Opciones$' >/dev/null && fallo "Opciones no se cierra con OK"
+    [ "$(od -An -tx1 -j80 -N2 "$TEMPORAL/programa/zarcel.cfg" | tr -d ' ')" = ffff ] ||
+        fallo "zarcel.cfg no tiene el proxy activado"
+else
+    echo "OMITIDO: esta compilación no tiene la ventana de opciones"
+fi
+
+if tiene frmEnvio; then
+    paso "el envío"
+    xdotool windowfocus --sync "$PRINCIPAL"
+    teclas ctrl+e
+    ENVIO=$(esperarVentana 'Envio de mensajes')
+    [ -n "$ENVIO" ] || fallo "Ctrl+E no abre el envío"
+    for _ in $(seq 150); do grep -q "$NUMERO" "$TEMPORAL/simulador.log" && break; sleep 0.2; done
+    sleep 1
+    captura envio
+    grep -q "$NUMERO" "$TEMPORAL/simulador.log" || fallo "el simulador no recibió el número"
+    grep -q 'Hola+desde+la+prueba+de+escritorio' "$TEMPORAL/simulador.log" ||
+        fallo "el simulador no recibió el mensaje"
+    teclas Escape
+    for _ in $(seq 50); do xdotool search --onlyvisible --name '^Envio de mensajes$' >/dev/null || break; sleep 0.2; done
+    xdotool search --onlyvisible --name '^Envio de mensajes$' >/dev/null && fallo "el envío no se cierra"
+else
+    echo "OMITIDO: esta compilación no tiene la ventana de envío"
+fi
+
+paso "cierre por el menú"
+xdotool windowfocus --sync "$PRINCIPAL"
+teclas ctrl+q
+for _ in $(seq 100); do kill -0 "$ZARCEL_PID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$ZARCEL_PID" 2>/dev/null && fallo "el programa sigue vivo tras Ctrl+Q"
+wait "$ZARCEL_PID"
+ESTADO=$?
+[ "$ESTADO" = 0 ] || fallo "el programa terminó con estado $ESTADO"
+captura cerrado
+
+paso "los ficheros"
+PROGRAMA=$TEMPORAL/programa
+[ "$(stat -c %s "$PROGRAMA/zarcel.cfg")" = 567 ] || fallo "zarcel.cfg no mide 567 bytes"
+grep -q -- '--hide' "$XDG_CONFIG_HOME/autostart/zarcel.desktop" || fallo "falta la entrada de autoarranque"
+ls -la "$PROGRAMA" >"$ARTEFACTOS/ficheros.txt"
+cp "$TEMPORAL"/*.log "$ARTEFACTOS"/
+echo "prueba de escritorio superada"

@@ -102,5 +102,5 @@ bool grabarArbolAgenda(const ArbolAgenda &arbol) {
                     nodo.tipo == ArbolAgenda::Tipo::Grupo ? registroGrupo(nodo) : registroContacto(nodo);
         },
         true);
-    return grabarFicheroAtomico(rutaContactos(), contactos) && grabarFicheroAtomico(rutaGrupos(), grupos);
+    return grabarFicherosAtomicos({{rutaContactos(), contactos}, {rutaGrupos(), grupos}});
 }

@@ -14,7 +14,7 @@ QString rutaContactos();
 // aside in the tree and saved back as they were.
 void cargarArbolAgenda(ArbolAgenda &arbol);
 
-// Rewrites both files from the tree, in the order of addition. Each file is replaced
-// atomically; the contacts go first, and the groups are not written when that fails.
-// Returns false when a file could not be written (the old one is then intact).
+// Rewrites both files from the tree, in the order of addition. Both are written out
+// before either replaces its old version, so a failed save leaves the old pair intact
+// (never new contacts beside old groups). Returns false when the files could not be written.
 bool grabarArbolAgenda(const ArbolAgenda &arbol);

@@ -1,12 +1,22 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 // Replaces a whole file atomically: the new contents appear complete or not at all,
 // so a full disk or a crash in the middle leaves the previous file as it was.
 // Returns false (and leaves the old file) on any failure.
 bool grabarFicheroAtomico(const QString &ruta, const QByteArray &datos);
+
+// Replaces several files that belong together: each is written out and synced
+// beside its old version first, and only when all are complete do they replace
+// the old ones. A failure while writing leaves every old file as it was.
+struct FicheroNuevo {
+    QString ruta;
+    QByteArray datos;
+};
+bool grabarFicherosAtomicos(const QList<FicheroNuevo> &ficheros);
 
 // Reads a whole file; a missing or unreadable file gives an empty array and false.
 bool leerFichero(const QString &ruta, QByteArray &datos);

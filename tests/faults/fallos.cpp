@@ -49,9 +49,12 @@ bool matarDurante(qint64 bytes, const std::function<void()> &grabar) {
 bool sinDescriptores(const std::function<bool()> &grabar) {
     rlimit anterior{};
     getrlimit(RLIMIT_NOFILE, &anterior);
-    // Lowering the soft limit below the lowest free descriptor leaves none to open.
+    // The lowest free descriptor: below it all are taken, so a limit there leaves
+    // none to open while the event loop can still poll the ones it has.
+    const int libre = dup(0);
+    close(libre);
     rlimit limite = anterior;
-    limite.rlim_cur = 0;
+    limite.rlim_cur = rlim_t(libre);
     setrlimit(RLIMIT_NOFILE, &limite);
     const bool resultado = grabar();
     setrlimit(RLIMIT_NOFILE, &anterior);

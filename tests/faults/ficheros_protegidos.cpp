@@ -1,7 +1,8 @@
 #include "ficheros_protegidos.h"
 
 FicheroProtegido ficheroConfiguracion();
+FicheroProtegido ficheroAgenda();
 
 QList<FicheroProtegido> ficherosProtegidos() {
-    return {ficheroConfiguracion()};
+    return {ficheroConfiguracion(), ficheroAgenda()};
 }

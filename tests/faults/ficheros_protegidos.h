@@ -15,12 +15,10 @@ struct FicheroProtegido {
     QStringList patrones;
     // Bytes the save writes into its largest file.
     qint64 tamano = 0;
-    // Whether the save under test goes through a window that tells the user.
-    bool avisa = false;
     // Leaves the previous version on disk (no fault active).
     std::function<void()> grabarAnterior;
-    // The save under test, done the way the user does it. Returns whether it
-    // reported success (for a window: whether no message box came up).
+    // The save under test, done in the window where the user does it. Returns
+    // whether the window took the save as done (it closed).
     std::function<bool()> grabarNueva;
     // Whether the program, reading the folder again, finds the previous version.
     std::function<bool()> leeAnterior;

@@ -3,7 +3,11 @@
 #include "addressbook/frm_agenda.h"
 #include "app/arranque.h"
 #include "app/frm_principal.h"
+#include "common/avisos.h"
+#include "common/campos.h"
+#include "config/fichero_configuracion.h"
 #include "config/frm_opciones.h"
+#include "sending/frm_envio.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -35,9 +39,26 @@ void frmPrincipal::conectarComandos() {
 // The windows these commands open are added one by one; until a command's window
 // exists, the command does nothing.
 
-void frmPrincipal::btnEnviar_Click() {}
+void frmPrincipal::btnEnviar_Click() {
+    // Only spaces count as empty: a message of line breaks still goes out.
+    if (recortarEspacios(textoMensaje()).isEmpty()) {
+        Avisos::aviso(QStringLiteral("El mensaje esta vacio"));
+        return;
+    }
+    frmEnvio envio(*this);
+    envio.modo = frmEnvio::modoNormal;
+    envio.exec();
+}
 
-void frmPrincipal::mensajePrueba() {}
+void frmPrincipal::mensajePrueba() {
+    if (textoCampo(configuracion.numero).isEmpty()) {
+        Avisos::aviso(QStringLiteral("No has especificado tu número de teléfono en la configuración"));
+        return;
+    }
+    frmEnvio envio(*this);
+    envio.modo = frmEnvio::modoPrueba;
+    envio.exec();
+}
 
 void frmPrincipal::almacenar() {}
 

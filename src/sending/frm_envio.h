@@ -1,0 +1,64 @@
+#pragma once
+
+#include "gateways/salida_envio.h"
+
+#include <QDialog>
+
+namespace Pasarelas {
+class Intercambio;
+}
+class QPlainTextEdit;
+class QPushButton;
+class frmPrincipal;
+
+// The window in which a send runs: it resolves the main window's recipients into
+// numbers, hands each to the dispatch, shows every step in its log and lets the
+// user cancel. The send starts once, when the window is first shown.
+class frmEnvio : public QDialog, public Pasarelas::SalidaEnvio {
+    Q_OBJECT
+public:
+    static constexpr qint16 modoPrueba = 1;
+    static constexpr qint16 modoNormal = 2;
+
+    explicit frmEnvio(frmPrincipal &principal);
+
+    // What to send, set by the opener before showing the window.
+    qint16 modo = modoNormal;
+
+    void logea(const QString &linea) override;
+    bool cancelado() const override { return cancelacion; }
+    void mostrarRespuesta(const QString &respuesta) override;
+
+    // The log as the program sees it: every line followed by CR LF.
+    QString textoLog() const { return registro; }
+    QString textoRespuesta() const { return respuestaServidor; }
+
+    QPushButton *btnMostrarNav;
+    QPlainTextEdit *txtDebug;
+    QPushButton *btnDebug;
+    QPlainTextEdit *txtEnvio;
+    QPushButton *btnCerrar;
+
+protected:
+    void showEvent(QShowEvent *evento) override;
+    void closeEvent(QCloseEvent *evento) override;
+
+private:
+    void enviar();
+    bool enviarSegunMainWindow(); // false when the send stopped before its end
+    void enviarA(const QString &prefijo, const QString &numero, const QString &mensaje, bool ordenInverso);
+    void terminar();
+    void pulsarCerrar();
+    void cancelar();
+    void alternarDepuracion();
+    void mostrarEnNavegador();
+    int alturaEnTwips(int twips) const;
+
+    Pasarelas::Intercambio *intercambioActual = nullptr;
+
+    frmPrincipal &principal;
+    bool iniciado = false;
+    bool cancelacion = false;
+    QString registro;
+    QString respuestaServidor;
+};

@@ -36,7 +36,10 @@ void iniciarEntornoFuzz() {
     static char nombre[] = "zarcel-fuzz";
     static char *argv[] = {nombre, nullptr};
     static QCoreApplication aplicacion(argc, argv);
-    static QTemporaryDir carpeta;
+    // In memory where there is a tmpfs: the readers' files are written on every run.
+    static QTemporaryDir carpeta(QDir(QStringLiteral("/dev/shm")).exists()
+                                     ? QStringLiteral("/dev/shm/zarcel-fuzz-XXXXXX")
+                                     : QDir::tempPath() + QStringLiteral("/zarcel-fuzz-XXXXXX"));
     fijarRutaAplicacion(carpeta.path());
     const QString arranque = carpeta.filePath(QStringLiteral("autostart"));
     QDir().mkpath(arranque);

@@ -3,7 +3,9 @@
 // corpus folders <folder>/corpus/<target>/ and <folder>/hallazgos/.
 #include "apoyo_fuzz.h"
 
+#include "addressbook/registros_agenda.h"
 #include "common/campos.h"
+#include "config/cifrado.h"
 #include "config/fichero_configuracion.h"
 
 #include <QDir>
@@ -57,6 +59,50 @@ QList<QByteArray> semillasPeticion() {
     return semillas;
 }
 
+QByteArray grupo(const QString &nombre) {
+    GrupoAgenda registro;
+    registro.nombre = campoFijo(nombre, 25);
+    Cifrado::cifrarGrupo(registro);
+    return registro.escribir();
+}
+
+QByteArray contacto(const QString &nombre, const QString &telefono, const QString &grupo,
+                    bool reves = false) {
+    ContactoAgenda registro;
+    registro.nombre = campoFijo(nombre, 25);
+    registro.prefijo = campoFijo(QStringLiteral("34"), 10);
+    registro.telefono = campoFijo(telefono, 25);
+    registro.grupo = campoFijo(grupo, 25);
+    registro.envioReves = aFlag(reves);
+    Cifrado::cifrarContacto(registro);
+    return registro.escribir();
+}
+
+// groups.lst, then contacts.lst.
+QList<QByteArray> semillasAgenda() {
+    const QByteArray grupos = grupo(QStringLiteral("Ninguno")) + grupo(QStringLiteral("Amigos"));
+    const QByteArray contactos =
+        contacto(QStringLiteral("Ana"), QStringLiteral("600000001"), QStringLiteral("Amigos")) +
+        contacto(QStringLiteral("Beto"), QStringLiteral("600000002"), QStringLiteral("Ninguno"), true);
+    return {juntarValores({grupos, contactos}), juntarValores({QByteArray(), contactos}),
+            juntarValores({grupos, contactos + contacto(QStringLiteral("Cris"), QStringLiteral("600000003"),
+                                                        QStringLiteral("Perdidos"))})};
+}
+
+// kind (0 version 1.x, 1 text, 2 version 2.x), then the file or files.
+QList<QByteArray> semillasImportacion() {
+    QByteArray version1;
+    for (const auto &[nombre, numero] : {std::pair{"Ana", "600000001"}, std::pair{"Beto", "600000002"}})
+        version1 += Cifrado::cifrarTexto(campoFijo(QByteArray(nombre), 25)) +
+                    Cifrado::cifrarTexto(campoFijo(QByteArray(numero), 9));
+    const QByteArray contactos2 = campoFijo(QByteArray("Ana"), 25) + campoFijo(QByteArray("600000001"), 9) +
+                                  campoFijo(QByteArray("Amigos"), 25);
+    const QByteArray grupos2 = campoFijo(QByteArray("Amigos"), 25);
+    return {juntarValores({QByteArray(1, 0), version1}), juntarValores({QByteArray(1, 0), version1.left(50)}),
+            juntarValores({QByteArray(1, 1), "Ana\r\n600000001\r\nBeto\n600000002\n\nCris\r700000003"}),
+            juntarValores({QByteArray(1, 2), contactos2, grupos2})};
+}
+
 struct Objetivo {
     const char *nombre;
     std::function<QList<QByteArray>()> semillas;
@@ -77,9 +123,9 @@ int main(int argc, char *argv[]) {
     iniciarEntornoFuzz();
     const QDir base(QString::fromLocal8Bit(argv[1]));
     const Objetivo objetivos[] = {
-        {"fuzz_configuracion", semillasConfiguracion},
-        {"fuzz_cookies", semillasCookies},
-        {"fuzz_peticion", semillasPeticion},
+        {"fuzz_configuracion", semillasConfiguracion}, {"fuzz_cookies", semillasCookies},
+        {"fuzz_peticion", semillasPeticion},           {"fuzz_agenda", semillasAgenda},
+        {"fuzz_importacion", semillasImportacion},
     };
     bool bien = base.mkpath(QStringLiteral("hallazgos"));
     for (const Objetivo &objetivo : objetivos) {

@@ -6,26 +6,9 @@
 #   bench/arranque.sh BUILD_FOLDER [RUNS]
 set -u
 BUILD=$(realpath "$1") VECES=${2:-9}
-TEMPORAL=$(mktemp -d)
-PROCESOS=()
-terminar() {
-    for pid in "${PROCESOS[@]}"; do kill "$pid" 2>/dev/null; done
-    wait 2>/dev/null
-    rm -rf "$TEMPORAL"
-}
-trap terminar EXIT
-export HOME=$TEMPORAL/casa XDG_CONFIG_HOME=$TEMPORAL/casa/.config XDG_RUNTIME_DIR=$TEMPORAL/run
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$TEMPORAL/programa"
-chmod 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
+source "$(dirname "$0")/../tests/smoke/escritorio.sh"
 cp "$BUILD/src/zarcel" "$TEMPORAL/programa/"
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$TEMPORAL/pantalla" 2>/dev/null &
-PROCESOS+=($!)
-for _ in $(seq 100); do [ -s "$TEMPORAL/pantalla" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -1 "$TEMPORAL/pantalla")
-trayer --edge top --align right --widthtype request --height 24 --SetDockType true >/dev/null 2>&1 &
-PROCESOS+=($!)
+iniciarEscritorio || { echo "Xvfb no arranca" >&2; exit 1; }
 sleep 1
 
 # One run: prints "milliseconds kilobytes".

@@ -56,3 +56,9 @@ void fallo(const char *motivo) {
     std::fprintf(stderr, "invariante roto: %s\n", motivo);
     std::abort();
 }
+
+// libFuzzer calls this once before the first input; the seed writer never does.
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    iniciarEntornoFuzz();
+    return 0;
+}

@@ -17,7 +17,8 @@ inline const QByteArray separadorFuzz("\xFE\xFF", 2);
 QList<QByteArray> trocearEntrada(const uint8_t *datos, size_t tamano, int minimo);
 QByteArray juntarValores(const QList<QByteArray> &valores);
 
-// Starts the program's environment once per process: a QCoreApplication, an
+// Starts the program's environment once per process (every fuzz target gets it
+// through LLVMFuzzerInitialize, defined with these helpers): a QCoreApplication, an
 // application folder of its own in the temporary folder, short waits, and
 // message boxes that are only counted (`avisosFuzz`).
 void iniciarEntornoFuzz();

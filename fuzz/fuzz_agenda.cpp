@@ -23,11 +23,6 @@ void cargarYGrabar() {
 }
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    iniciarEntornoFuzz();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *datos, size_t tamano) {
     const QList<QByteArray> valores = trocearEntrada(datos, tamano, 2);
     const QByteArray &grupos = valores[0];

@@ -38,11 +38,6 @@ QList<Entrada> leerSegun(Tipo tipo, const QByteArray &primero, const QByteArray 
 }
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    iniciarEntornoFuzz();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *datos, size_t tamano) {
     // kind (1 to 3), then the file (version 2.x: contacts, then groups)
     const QList<QByteArray> valores = trocearEntrada(datos, tamano, 3);

@@ -128,11 +128,6 @@ const Plantilla plantillas[] = {pasarelaAmena,       pasarelaNavegalia, pasarela
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    iniciarEntornoFuzz();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *datos, size_t tamano) {
     static Servidor servidor;
     static QTcpSocket socket;

@@ -14,14 +14,7 @@ NUMERO=600123456
 
 mkdir -p "$ARTEFACTOS"
 rm -f "$ARTEFACTOS"/*.png "$ARTEFACTOS"/*.log
-TEMPORAL=$(mktemp -d)
-PROCESOS=()
-terminar() {
-    for pid in "${PROCESOS[@]}"; do kill "$pid" 2>/dev/null; done
-    wait 2>/dev/null
-    rm -rf "$TEMPORAL"
-}
-trap terminar EXIT
+source "$(dirname "$0")/escritorio.sh"
 
 fallo() {
     echo "FALLO: $*" >&2
@@ -50,21 +43,10 @@ esperarCierre() {
 teclas() { xdotool key --clearmodifiers --delay 60 "$@"; sleep 0.3; }
 escribir() { xdotool type --clearmodifiers --delay 40 "$1"; sleep 0.3; }
 
-# An isolated user: home, settings, runtime folder, and the program in a folder of its own.
-export HOME=$TEMPORAL/casa XDG_CONFIG_HOME=$TEMPORAL/casa/.config XDG_RUNTIME_DIR=$TEMPORAL/run
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$TEMPORAL/programa"
-chmod 700 "$XDG_RUNTIME_DIR"
 cp "$ZARCEL" "$AYUDA" "$TEMPORAL/programa/"
-unset QT_QPA_PLATFORM
 
 paso "servidor X y bandeja del sistema"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$TEMPORAL/pantalla" 2>"$TEMPORAL/xvfb.log" &
-PROCESOS+=($!)
-for _ in $(seq 100); do [ -s "$TEMPORAL/pantalla" ] && break; sleep 0.1; done
-[ -s "$TEMPORAL/pantalla" ] || fallo "Xvfb no arranca"
-export DISPLAY=:$(head -1 "$TEMPORAL/pantalla")
-trayer --edge top --align right --widthtype request --height 24 --SetDockType true >"$TEMPORAL/trayer.log" 2>&1 &
-PROCESOS+=($!)
+iniciarEscritorio || fallo "Xvfb no arranca"
 
 paso "el simulador de pasarelas en un puerto libre"
 "$SIMULADOR" --puerto 0 --mostrar >"$TEMPORAL/simulador.log" 2>&1 &

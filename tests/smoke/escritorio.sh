@@ -1,0 +1,29 @@
+# Sourced by the desktop smoke test and the start-up benchmark: an isolated user
+# (home, settings, runtime folder under $TEMPORAL) and an Xvfb screen with a
+# system tray. Processes started here go into PROCESOS; the EXIT trap ends them
+# and removes $TEMPORAL.
+TEMPORAL=$(mktemp -d)
+PROCESOS=()
+terminar() {
+    for pid in "${PROCESOS[@]}"; do kill "$pid" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$TEMPORAL"
+}
+trap terminar EXIT
+
+export HOME=$TEMPORAL/casa XDG_CONFIG_HOME=$TEMPORAL/casa/.config XDG_RUNTIME_DIR=$TEMPORAL/run
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$TEMPORAL/programa"
+chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+
+# Starts the X server on a free display and the tray; returns 1 when X does not start.
+iniciarEscritorio() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$TEMPORAL/pantalla" 2>"$TEMPORAL/xvfb.log" &
+    PROCESOS+=($!)
+    for _ in $(seq 100); do [ -s "$TEMPORAL/pantalla" ] && break; sleep 0.1; done
+    [ -s "$TEMPORAL/pantalla" ] || return 1
+    export DISPLAY=:$(head -1 "$TEMPORAL/pantalla")
+    trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
+        >"$TEMPORAL/trayer.log" 2>&1 &
+    PROCESOS+=($!)
+}

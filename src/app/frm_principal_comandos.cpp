@@ -8,8 +8,11 @@
 #include "config/fichero_configuracion.h"
 #include "config/frm_opciones.h"
 #include "sending/frm_envio.h"
+#include "stored/frm_envio_retardado.h"
+#include "stored/frm_grabar_mensaje.h"
 
 #include <QAction>
+#include <QListWidget>
 #include <QPushButton>
 
 void frmPrincipal::conectarComandos() {
@@ -60,9 +63,24 @@ void frmPrincipal::mensajePrueba() {
     envio.exec();
 }
 
-void frmPrincipal::almacenar() {}
+void frmPrincipal::almacenar() {
+    if (recortarEspacios(textoMensaje()).isEmpty()) {
+        Avisos::aviso(QStringLiteral("Debe escribir algo en el mensaje para poder grabarlo"));
+        return;
+    }
+    if (lstEnvio->count() == 0) {
+        Avisos::aviso(QStringLiteral(
+            "Debe tener algún destinatario en la lista de envio para poder grabar el mensaje"));
+        return;
+    }
+    frmGrabarMensaje dialogo(this);
+    dialogo.exec();
+}
 
-void frmPrincipal::almacenados() {}
+void frmPrincipal::almacenados() {
+    frmEnvioRetardado ventana(this);
+    ventana.exec();
+}
 
 void frmPrincipal::editarAgenda() {
     frmAgenda agenda(this);

@@ -152,8 +152,13 @@ private slots:
         ventana.ponerTextoMensaje(QStringLiteral("hola"));
         // Ctrl+A would select all in a text box; here it is Mensajes > Almacenados.
         QSignalSpy almacenados(ventana.mnuMensajesAlmacenados, &QAction::triggered);
+        QString abierta; // the stored-messages window opens modally and is closed again
+        alAbrirseModal([&abierta](QWidget *modal) { abierta = modal->objectName(); });
         QTest::keyClick(ventana.txtMensaje, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(almacenados.count(), 1);
+        QCOMPARE(abierta, QStringLiteral("frmEnvioRetardado"));
+        ventana.activateWindow(); // offscreen, activation does not come back by itself
+        QVERIFY(QTest::qWaitForWindowActive(&ventana));
         QVERIFY(!ventana.txtMensaje->textCursor().hasSelection());
         ventana.txtEnvio->setFocus();
         QTest::keyClick(ventana.txtEnvio, Qt::Key_N, Qt::ControlModifier);

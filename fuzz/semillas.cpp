@@ -7,6 +7,7 @@
 #include "common/campos.h"
 #include "config/cifrado.h"
 #include "config/fichero_configuracion.h"
+#include "stored/registros_mensaje.h"
 
 #include <QDir>
 #include <QFile>
@@ -103,6 +104,19 @@ QList<QByteArray> semillasImportacion() {
             juntarValores({QByteArray(1, 2), contactos2, grupos2})};
 }
 
+QList<QByteArray> semillasMensaje() {
+    CabeceraMensaje cabecera;
+    cabecera.titulo = campoFijo(QByteArray("Cena del viernes"), 25);
+    cabecera.fecha = 46000.75;
+    const QList<DestinoMensaje> destinos = {DestinoMensaje::desdeEntrada(QStringLiteral("@+34:600000001")),
+                                            DestinoMensaje::desdeEntrada(QStringLiteral("#Ana")),
+                                            DestinoMensaje::desdeEntrada(QStringLiteral("&Amigos"))};
+    const QByteArray texto("Nos vemos a las ocho\r\nen el sitio de siempre");
+    return {escribirFicheroMensaje(cabecera, destinos, texto),
+            escribirFicheroMensaje(CabeceraMensaje(), {}, texto),
+            escribirFicheroMensaje(cabecera, destinos, texto).left(60)};
+}
+
 struct Objetivo {
     const char *nombre;
     std::function<QList<QByteArray>()> semillas;
@@ -125,7 +139,7 @@ int main(int argc, char *argv[]) {
     const Objetivo objetivos[] = {
         {"fuzz_configuracion", semillasConfiguracion}, {"fuzz_cookies", semillasCookies},
         {"fuzz_peticion", semillasPeticion},           {"fuzz_agenda", semillasAgenda},
-        {"fuzz_importacion", semillasImportacion},
+        {"fuzz_importacion", semillasImportacion},     {"fuzz_mensaje", semillasMensaje},
     };
     bool bien = base.mkpath(QStringLiteral("hallazgos"));
     for (const Objetivo &objetivo : objetivos) {

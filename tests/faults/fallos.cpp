@@ -3,6 +3,7 @@
 #include <csignal>
 #include <cstdio>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,14 +12,24 @@ namespace {
 bool morirAlReemplazar = false;
 }
 
-// Every save ends by renaming the finished temporary file over the old one; a
-// child that must die right before that point does so here.
+// Every save ends by giving the finished temporary file its name: renamed over
+// the old file, or linked in where there was none. A child that must die right
+// before that point does so here.
 extern "C" int rename(const char *desde, const char *hacia) noexcept {
     if (morirAlReemplazar)
         raise(SIGKILL);
     using Funcion = int (*)(const char *, const char *);
     static const auto real = reinterpret_cast<Funcion>(dlsym(RTLD_NEXT, "rename"));
     return real(desde, hacia);
+}
+
+extern "C" int linkat(int carpetaDesde, const char *desde, int carpetaHacia, const char *hacia,
+                      int opciones) noexcept {
+    if (morirAlReemplazar)
+        raise(SIGKILL);
+    using Funcion = int (*)(int, const char *, int, const char *, int);
+    static const auto real = reinterpret_cast<Funcion>(dlsym(RTLD_NEXT, "linkat"));
+    return real(carpetaDesde, desde, carpetaHacia, hacia, opciones);
 }
 
 namespace Fallos {

@@ -10,7 +10,8 @@ namespace Fallos {
 // Runs `grabar` in a child process that the system kills at a chosen point, and
 // waits for it. `bytes` >= 0: the child dies when a file it writes reaches that
 // many bytes (as SIGXFSZ kills a process that outgrows its file size limit);
-// `bytes` < 0: it dies right before the finished file replaces the old one.
+// `bytes` < 0: it dies right before the finished file takes its name (replacing
+// the old one, if any).
 // Returns true when the child was killed, as the test expects.
 bool matarDurante(qint64 bytes, const std::function<void()> &grabar);
 constexpr qint64 antesDeReemplazar = -1;

@@ -2,7 +2,8 @@
 
 FicheroProtegido ficheroConfiguracion();
 FicheroProtegido ficheroAgenda();
+FicheroProtegido ficheroMensaje();
 
 QList<FicheroProtegido> ficherosProtegidos() {
-    return {ficheroConfiguracion(), ficheroAgenda()};
+    return {ficheroConfiguracion(), ficheroAgenda(), ficheroMensaje()};
 }

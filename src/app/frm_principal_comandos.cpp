@@ -1,10 +1,14 @@
 #include "about/frm_about.h"
 #include "about/frm_ayuda.h"
+#include "addressbook/dialogos.h"
 #include "addressbook/frm_agenda.h"
+#include "addressbook/frm_exportar.h"
+#include "addressbook/frm_importar.h"
 #include "app/arranque.h"
 #include "app/frm_principal.h"
 #include "common/avisos.h"
 #include "common/campos.h"
+#include "common/carpeta.h"
 #include "config/fichero_configuracion.h"
 #include "config/frm_opciones.h"
 #include "sending/frm_envio.h"
@@ -12,6 +16,7 @@
 #include "stored/frm_grabar_mensaje.h"
 
 #include <QAction>
+#include <QDir>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -38,9 +43,6 @@ void frmPrincipal::conectarComandos() {
     connect(mnuAyudaContenido, &QAction::triggered, this, &frmPrincipal::ayuda);
     connect(mnuAyudaAbout, &QAction::triggered, this, &frmPrincipal::acercaDe);
 }
-
-// The windows these commands open are added one by one; until a command's window
-// exists, the command does nothing.
 
 void frmPrincipal::btnEnviar_Click() {
     // Only spaces count as empty: a message of line breaks still goes out.
@@ -97,9 +99,33 @@ void frmPrincipal::opcionesMenu() {
     opciones.exec();
 }
 
-void frmPrincipal::importar(int) {}
+void frmPrincipal::importar(int tipo) {
+    const bool agenda2 = tipo == 3;
+    const QString titulo =
+        tipo == 2 ? QStringLiteral("Fichero a importar...") : QStringLiteral("Agenda a importar...");
+    const QString filtro = tipo == 1 ? QStringLiteral("Agenda version 1.x|zarcel.lst")
+                           : agenda2 ? QStringLiteral("Agenda version 2.x|contactos.lst")
+                                     : QStringLiteral("Fichero de texto|*.*");
+    QString fichero = Dialogos::abrirFichero(this, filtro, titulo, rutaAplicacion());
+    if (recortarEspacios(fichero).isEmpty())
+        return;
+    // Version 2.x is a pair of files: the import wants the folder holding them.
+    if (agenda2)
+        fichero = fichero.left(qMax<qsizetype>(0, fichero.lastIndexOf(QDir::separator())));
+    frmImportar ventana(this);
+    ventana.tipoImportacion = qint16(tipo);
+    ventana.ficheroImportar = fichero;
+    ventana.exec();
+    cargarAgenda();
+    activateWindow();
+}
 
-void frmPrincipal::exportar() {}
+void frmPrincipal::exportar() {
+    frmExportar ventana(this);
+    ventana.tipoExportacion = 1;
+    ventana.exec();
+    activateWindow();
+}
 
 void frmPrincipal::ayuda() {
     frmAyuda ventana(this);

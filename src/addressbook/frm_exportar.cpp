@@ -1,0 +1,61 @@
+#include "addressbook/frm_exportar.h"
+
+#include "addressbook/arbol_agenda.h"
+#include "addressbook/dialogos.h"
+#include "addressbook/exportacion.h"
+#include "addressbook/fichero_agenda.h"
+#include "common/caja_log.h"
+#include "common/campos.h"
+#include "common/carpeta.h"
+#include "common/ficheros.h"
+#include "common/ventanas.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QTimer>
+
+frmExportar::frmExportar(QWidget *padre)
+    : VentanaRegistroAgenda(QStringLiteral("Exportar agenda..."), padre) {}
+
+void frmExportar::showEvent(QShowEvent *evento) {
+    QDialog::showEvent(evento);
+    if (iniciada)
+        return;
+    iniciada = true;
+    centrarEnPantalla(this);
+    // The save dialog opens over this window once it is on screen, and only once:
+    // closing that dialog shows this window again.
+    if (tipoExportacion == 1) {
+        btnCerrar->setEnabled(false);
+        QTimer::singleShot(0, this, &frmExportar::exportar);
+    }
+}
+
+void frmExportar::exportar() {
+    if (!isVisible())
+        return;
+    const QString fichero =
+        Dialogos::guardarFichero(this, QStringLiteral("Fichero de texto|*.txt"),
+                                 QStringLiteral("Fichero a exportar..."), rutaAplicacion());
+    if (recortarEspacios(fichero).isEmpty()) {
+        txtLog->anadir(QStringLiteral("No se exportara ninguna entrada"));
+    } else {
+        arbol->vaciar();
+        cargarArbolAgenda(*arbol);
+        const TextoExportado texto = exportarTexto(*arbol);
+        if (grabarFicheroAtomico(fichero, texto.datos)) {
+            for (const QString &nombre : texto.nombres)
+                txtLog->anotar(QStringLiteral("Se ha exportado la entrada: ") + nombre);
+        } else {
+            txtLog->anotar(QStringLiteral("No se ha podido grabar el fichero ") +
+                           QDir::toNativeSeparators(fichero));
+        }
+    }
+    btnCerrar->setEnabled(true);
+    emit exportacionTerminada();
+}
+
+void frmExportar::done(int resultado) {
+    iniciada = false;
+    QDialog::done(resultado);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "addressbook/ventana_registro_agenda.h"
+
+#include <memory>
+
+class QTimer;
+namespace Importacion {
+class Importador;
+}
+
+// "Importar agenda...": adds a source's entries to a copy of the address book,
+// one log line per entry, and saves the whole book when it closes, by any means.
+// The import starts once per opening, when the window is first shown, and runs in
+// pieces from a zero timer so the window stays live however long the source is.
+class frmImportar : public VentanaRegistroAgenda {
+    Q_OBJECT
+public:
+    explicit frmImportar(QWidget *padre = nullptr);
+    ~frmImportar() override;
+
+    qint16 tipoImportacion = 0; // Importacion::Tipo: 1 version 1.x, 2 text, 3 version 2.x
+    QString ficheroImportar;    // the file; for kind 3 the folder of "contactos.lst"
+
+    // Appends a line to the log and scrolls to its end.
+    void anotar(const QString &linea);
+    bool importando() const;
+
+    // Every way of closing ends here (the close box and Esc come through reject()):
+    // an import still running stops, and the address book is saved.
+    void done(int resultado) override;
+
+signals:
+    void importacionTerminada();
+
+protected:
+    void showEvent(QShowEvent *evento) override;
+
+private:
+    void importar();
+    void procesarTanda();
+    void terminarImportacion();
+
+    QTimer *temporizador; // the pieces of the import
+    QTimer *inicio;       // the start, once the window is on screen
+    std::unique_ptr<Importacion::Importador> importador;
+    bool iniciada = false;
+};

@@ -7,6 +7,7 @@
 #include "common/campos.h"
 #include "common/colores.h"
 #include "common/titulo.h"
+#include "common/ventanas.h"
 #include "config/fichero_configuracion.h"
 #include "gateways/catalogo.h"
 
@@ -24,7 +25,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTcpSocket>
 #include <QVBoxLayout>
 
@@ -96,7 +96,7 @@ frmPrincipal::frmPrincipal(QWidget *padre) : QMainWindow(padre) {
 
     resize(640, 600);
     setMinimumSize(520, 480);
-    centrar();
+    centrarEnPantalla(this);
 }
 
 frmPrincipal::~frmPrincipal() {
@@ -302,14 +302,6 @@ QWidget *frmPrincipal::crearBotones() {
     return fila;
 }
 
-void frmPrincipal::centrar() {
-    const QScreen *pantalla = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!pantalla)
-        return;
-    const QRect area = pantalla->geometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-}
-
 QString frmPrincipal::textoMensaje() const {
     return txtMensaje->textoCRLF();
 }
@@ -325,7 +317,9 @@ void frmPrincipal::cargarConfiguracion() {
     aplicarColores();
 }
 
-void frmPrincipal::cargarAgenda() { destinatarios->cargarAgenda(); }
+void frmPrincipal::cargarAgenda() {
+    destinatarios->cargarAgenda();
+}
 
 void frmPrincipal::preseleccionarPasarela() {
     const int indice = cmbPasarela->findText(textoCampo(configuracion.servidorNacionales), Qt::MatchExactly);

@@ -125,7 +125,6 @@ private:
     QWidget *crearMarcoDestinatarios();
     QWidget *crearBotones();
     void aplicarColores();
-    void centrar();
 
     QList<QAction *> accionesConAtajo;
     bool cierrePermitido = false;

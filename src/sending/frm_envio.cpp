@@ -3,6 +3,7 @@
 #include "addressbook/tabla_contactos.h"
 #include "app/frm_principal.h"
 #include "common/avisos.h"
+#include "common/caja_log.h"
 #include "common/campos.h"
 #include "common/navegador.h"
 #include "common/numero.h"
@@ -46,9 +47,8 @@ frmEnvio::frmEnvio(frmPrincipal &ventana) : QDialog(&ventana), principal(ventana
     txtDebug->hide();
     btnDebug = new QPushButton(QStringLiteral("&Debug"), this);
     btnDebug->setObjectName(QStringLiteral("btnDebug"));
-    txtEnvio = new QPlainTextEdit(this);
+    txtEnvio = new CajaLog(this);
     txtEnvio->setObjectName(QStringLiteral("txtEnvio"));
-    txtEnvio->setReadOnly(true);
     txtEnvio->setAccessibleName(QStringLiteral("Registro del envio"));
     btnCerrar = new QPushButton(QStringLiteral("&Cancelar"), this);
     btnCerrar->setObjectName(QStringLiteral("btnCerrar"));
@@ -92,8 +92,6 @@ void frmEnvio::showEvent(QShowEvent *evento) {
 void frmEnvio::enviar() {
     cancelacion = false;
     btnMostrarNav->setEnabled(false);
-    txtEnvio->clear();
-    registro.clear();
     txtDebug->clear();
     respuestaServidor.clear();
 
@@ -198,9 +196,11 @@ void frmEnvio::closeEvent(QCloseEvent *evento) {
 }
 
 void frmEnvio::logea(const QString &linea) {
-    registro += linea + QStringLiteral("\r\n");
-    txtEnvio->appendPlainText(linea);
-    txtEnvio->moveCursor(QTextCursor::End);
+    txtEnvio->anotar(linea);
+}
+
+QString frmEnvio::textoLog() const {
+    return txtEnvio->texto();
 }
 
 void frmEnvio::mostrarRespuesta(const QString &respuesta) {

@@ -7,6 +7,7 @@
 namespace Pasarelas {
 class Intercambio;
 }
+class CajaLog;
 class QPlainTextEdit;
 class QPushButton;
 class frmPrincipal;
@@ -30,13 +31,13 @@ public:
     void mostrarRespuesta(const QString &respuesta) override;
 
     // The log as the program sees it: every line followed by CR LF.
-    QString textoLog() const { return registro; }
+    QString textoLog() const;
     QString textoRespuesta() const { return respuestaServidor; }
 
     QPushButton *btnMostrarNav;
     QPlainTextEdit *txtDebug;
     QPushButton *btnDebug;
-    QPlainTextEdit *txtEnvio;
+    CajaLog *txtEnvio;
     QPushButton *btnCerrar;
 
 protected:
@@ -59,6 +60,5 @@ private:
     frmPrincipal &principal;
     bool iniciado = false;
     bool cancelacion = false;
-    QString registro;
     QString respuestaServidor;
 };

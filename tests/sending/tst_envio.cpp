@@ -4,6 +4,7 @@
 #include "addressbook/clave_contacto.h"
 #include "addressbook/fichero_agenda.h"
 #include "app/frm_principal.h"
+#include "common/caja_log.h"
 #include "common/campos.h"
 #include "config/fichero_configuracion.h"
 #include "sending/expansion_envio.h"

@@ -34,6 +34,15 @@ void SimuladorPasarelas::olvidarPeticiones() {
     formularios = 0;
 }
 
+QList<PeticionRecibida> SimuladorPasarelas::formulariosRecibidos() const {
+    QList<PeticionRecibida> lista;
+    for (const PeticionRecibida &peticion : recibidas) {
+        if (!peticion.paginaCookies)
+            lista.append(peticion);
+    }
+    return lista;
+}
+
 void SimuladorPasarelas::aceptar() {
     while (QTcpSocket *socket = servidor.nextPendingConnection()) {
         ++conexiones;

@@ -43,6 +43,8 @@ public:
 
     // Every completed request since the start (or since olvidarPeticiones), in arrival order.
     const QList<PeticionRecibida> &peticiones() const { return recibidas; }
+    // The same, without the cookie pages: the form submissions only.
+    QList<PeticionRecibida> formulariosRecibidos() const;
     int conexionesAceptadas() const { return conexiones; }
     // Clears the list and restarts the count of form submissions that fallarPrimeros looks at.
     void olvidarPeticiones();

@@ -43,5 +43,6 @@ private:
     QTcpServer servidor;
 };
 
-// A port on which nothing listens: connections to it are refused.
+// A loopback port on which nothing listens: connections to it are refused,
+// and another program may take it.
 quint16 puertoCerrado();

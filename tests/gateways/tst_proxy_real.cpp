@@ -5,11 +5,8 @@
 #include "gateways/despacho.h"
 #include "simulador_pasarelas.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTcpServer>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -20,18 +17,13 @@ namespace {
 const QString usuarioProxy = QStringLiteral("ana");
 const QString claveProxy = QStringLiteral("secreto");
 
-quint16 puertoLibre() {
-    QTcpServer servidor;
-    servidor.listen(QHostAddress::LocalHost, 0);
-    return servidor.serverPort();
-}
-
 // A real tinyproxy on loopback, asking for basic authentication and handing
 // every request on to the gateway stand-in as its upstream proxy (the gateway
 // hosts don't resolve here, so it must not try to reach them itself).
 class Tinyproxy {
 public:
-    explicit Tinyproxy(quint16 puertoSimulador) {
+    // Its configuration file goes in the test's folder.
+    Tinyproxy(quint16 puertoSimulador, const EntornoPrueba &entorno) : entorno(entorno) {
         const QString programa = QStandardPaths::findExecutable(
             QStringLiteral("tinyproxy"), {QStringLiteral("/usr/bin"), QStringLiteral("/usr/sbin")});
         if (programa.isEmpty()) {
@@ -56,17 +48,15 @@ public:
 
 private:
     bool arrancar(const QString &programa, quint16 puertoSimulador) {
-        puerto = puertoLibre();
+        puerto = puertoCerrado();
         const QString conf = QStringLiteral("Listen 127.0.0.1\nPort %1\nTimeout 30\nMaxClients 20\n"
                                             "BasicAuth %2 %3\nUpstream http 127.0.0.1:%4\nLogLevel Info\n")
                                  .arg(puerto)
                                  .arg(usuarioProxy, claveProxy)
                                  .arg(puertoSimulador);
-        QFile fichero(carpeta.filePath(QStringLiteral("tinyproxy.conf")));
-        if (!fichero.open(QIODevice::WriteOnly) || fichero.write(conf.toUtf8()) < 0)
-            return false;
-        fichero.close();
-        proceso.start(programa, {QStringLiteral("-d"), QStringLiteral("-c"), fichero.fileName()});
+        const QString nombre = QStringLiteral("tinyproxy.conf");
+        entorno.escribirFichero(nombre, conf.toUtf8());
+        proceso.start(programa, {QStringLiteral("-d"), QStringLiteral("-c"), entorno.ruta(nombre)});
         if (!proceso.waitForStarted(5000))
             return false;
         return esperarEscucha();
@@ -86,7 +76,7 @@ private:
         return false;
     }
 
-    QTemporaryDir carpeta;
+    const EntornoPrueba &entorno;
     QProcess proceso;
 };
 
@@ -99,7 +89,7 @@ struct BancoProxyReal : BancoPasarela {
     bool preparar() {
         if (!simulador.iniciar())
             return false;
-        proxy = std::make_unique<Tinyproxy>(simulador.puerto());
+        proxy = std::make_unique<Tinyproxy>(simulador.puerto(), entorno);
         if (!proxy->listo)
             return false;
         usarProxy(usuarioProxy, claveProxy);

@@ -67,28 +67,28 @@ void ListaDestinatarios::cargarAgenda() {
 }
 
 void ListaDestinatarios::anadirContacto() {
-    anadirSeleccion(principal->lstContactos, QLatin1Char('#'),
+    anadirSeleccion(principal->lstContactos, Destinatarios::entradaContacto,
                     QStringLiteral("El contacto a añadir ya está en la lista"));
 }
 
 void ListaDestinatarios::anadirGrupo() {
-    anadirSeleccion(principal->lstGrupo, QLatin1Char('&'),
+    anadirSeleccion(principal->lstGrupo, Destinatarios::entradaGrupo,
                     QStringLiteral("El grupo a añadir ya está en la lista"));
 }
 
-void ListaDestinatarios::anadirSeleccion(QListWidget *origen, QChar etiqueta,
+void ListaDestinatarios::anadirSeleccion(QListWidget *origen, Entrada entrada,
                                          const QString &mensajeRepetido) {
     const QList<QListWidgetItem *> seleccion = origen->selectedItems();
     if (seleccion.isEmpty()) {
         Avisos::aviso(QStringLiteral("No hay nada seleccionado para añadir"));
         return;
     }
-    const QString entrada = etiqueta + seleccion.first()->text();
-    if (estaEnLista(entrada)) {
+    const QString linea = entrada(seleccion.first()->text());
+    if (estaEnLista(linea)) {
         Avisos::aviso(mensajeRepetido);
         return;
     }
-    principal->lstEnvio->addItem(entrada);
+    principal->lstEnvio->addItem(linea);
 }
 
 void ListaDestinatarios::anadirNumero() {
@@ -108,14 +108,14 @@ void ListaDestinatarios::anadirNumero() {
 }
 
 void ListaDestinatarios::anadirTodosContactos() {
-    anadirTodos(principal->lstContactos, QLatin1Char('#'));
+    anadirTodos(principal->lstContactos, Destinatarios::entradaContacto);
 }
 
 void ListaDestinatarios::anadirTodosGrupos() {
-    anadirTodos(principal->lstGrupo, QLatin1Char('&'));
+    anadirTodos(principal->lstGrupo, Destinatarios::entradaGrupo);
 }
 
-void ListaDestinatarios::anadirTodos(QListWidget *origen, QChar etiqueta) {
+void ListaDestinatarios::anadirTodos(QListWidget *origen, Entrada entrada) {
     // A set of what is listed keeps adding a long address book linear.
     QSet<QString> presentes;
     QListWidget *envio = principal->lstEnvio;
@@ -123,10 +123,10 @@ void ListaDestinatarios::anadirTodos(QListWidget *origen, QChar etiqueta) {
         presentes.insert(envio->item(i)->text());
     const int total = origen->count();
     for (int i = 0; i < total; ++i) {
-        const QString entrada = etiqueta + origen->item(i)->text();
-        if (!presentes.contains(entrada)) {
-            presentes.insert(entrada);
-            envio->addItem(entrada);
+        const QString linea = entrada(origen->item(i)->text());
+        if (!presentes.contains(linea)) {
+            presentes.insert(linea);
+            envio->addItem(linea);
         }
     }
 }

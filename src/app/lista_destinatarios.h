@@ -27,8 +27,10 @@ protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
-    void anadirSeleccion(QListWidget *origen, QChar etiqueta, const QString &mensajeRepetido);
-    void anadirTodos(QListWidget *origen, QChar etiqueta);
+    // Destinatarios::entradaContacto or entradaGrupo: the recipient line for a listed name.
+    using Entrada = QString (*)(const QString &nombre);
+    void anadirSeleccion(QListWidget *origen, Entrada entrada, const QString &mensajeRepetido);
+    void anadirTodos(QListWidget *origen, Entrada entrada);
     bool estaEnLista(const QString &entrada) const;
     void mostrarAyudaContacto(const QPoint &posicion);
 

@@ -1,5 +1,7 @@
 #include "stored/arbol_mensajes.h"
 
+#include "app/destinatarios.h"
+
 #include "common/avisos.h"
 #include "common/campos.h"
 #include "common/carpeta.h"
@@ -161,10 +163,10 @@ CargaMensaje ArbolMensajes::carga(int mensaje) const {
     for (const NodoMensaje &nodo : lista.at(mensaje).hijos) {
         switch (nodo.tipo) {
         case TipoNodo::Grupo:
-            resultado.entradas.append(QLatin1Char('&') + nodo.texto);
+            resultado.entradas.append(Destinatarios::entradaGrupo(nodo.texto));
             break;
         case TipoNodo::Contacto:
-            resultado.entradas.append(QLatin1Char('#') + nodo.texto);
+            resultado.entradas.append(Destinatarios::entradaContacto(nodo.texto));
             break;
         case TipoNodo::Telefono:
             resultado.entradas.append(QLatin1Char('@') + nodo.texto);

@@ -1,5 +1,6 @@
 #include "stored/registros_mensaje.h"
 
+#include "app/destinatarios.h"
 #include "common/campos.h"
 
 #include <QString>
@@ -25,17 +26,17 @@ CabeceraMensaje CabeceraMensaje::leer(const QByteArray &datos, qsizetype posicio
 DestinoMensaje DestinoMensaje::desdeEntrada(const QString &entrada) {
     DestinoMensaje registro;
     registro.nombre = campoFijo(entrada.mid(1), 25);
-    switch (entrada.isEmpty() ? u'\0' : entrada.front().unicode()) {
-    case u'@':
+    switch (Destinatarios::leer(entrada).tipo) {
+    case Destinatarios::Tipo::Numero:
         registro.tipo = telefono;
         break;
-    case u'#':
+    case Destinatarios::Tipo::Contacto:
         registro.tipo = contacto;
         break;
-    case u'&':
+    case Destinatarios::Tipo::Grupo:
         registro.tipo = grupo;
         break;
-    default:
+    case Destinatarios::Tipo::Desconocido:
         registro.tipo = 0;
     }
     return registro;
@@ -61,5 +62,6 @@ QByteArray escribirFicheroMensaje(const CabeceraMensaje &cabecera, const QList<D
     escribirInt16(datos, CabeceraMensaje::tamano, qint16(destinos.size()));
     for (const DestinoMensaje &destino : destinos)
         datos += destino.escribir();
-    return datos + texto;
+    datos += texto;
+    return datos;
 }

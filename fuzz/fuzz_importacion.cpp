@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *datos, size_t tamano) {
     const QList<Entrada> entradas = leerSegun(tipo, valores[1], valores[2]);
 
     ArbolAgenda arbol;
-    arbol.anadirGrupo(grupoNinguno(), grupoNinguno());
+    arbol.anadirGrupo(ArbolAgenda::grupoNinguno(), ArbolAgenda::grupoNinguno());
     Importador importador(arbol, tipo, entradas);
     while (!importador.terminado())
         importador.procesar(64);

@@ -24,6 +24,9 @@ public:
     static constexpr int RolImagen = Qt::UserRole + 1;
     static constexpr int RolClave = Qt::UserRole + 2;
 
+    // The group that stands for no group: its contacts are the ones without a group.
+    static QString grupoNinguno() { return QStringLiteral("Ninguno"); }
+
     // A node as the routines that walk the tree see it.
     struct Nodo {
         Tipo tipo = Tipo::Grupo;

@@ -34,7 +34,7 @@ QString validar(const Ficha &ficha) {
 QModelIndex grupoDe(const ArbolAgenda &arbol, const QString &textoGrupo) {
     QString nombre = recortarEspacios(textoGrupo);
     if (nombre.isEmpty())
-        nombre = QStringLiteral("Ninguno");
+        nombre = ArbolAgenda::grupoNinguno();
     const QModelIndex porClave = arbol.buscar(nombre);
     if (porClave.isValid())
         return arbol.tipo(porClave) == ArbolAgenda::Tipo::Grupo ? porClave : QModelIndex();

@@ -11,8 +11,6 @@
 #include <QFile>
 
 namespace {
-const QString ninguno = QStringLiteral("Ninguno");
-
 QByteArray leerOCrear(const QString &ruta) {
     QByteArray datos;
     if (!leerFichero(ruta, datos) && !QFile::exists(ruta)) {
@@ -25,7 +23,7 @@ QByteArray leerOCrear(const QString &ruta) {
 void cargarGrupos(ArbolAgenda &arbol, const QByteArray &datos) {
     const qsizetype n = datos.size() / GrupoAgenda::tamano;
     if (n == 0)
-        arbol.anadirGrupo(ninguno, ninguno);
+        arbol.anadirGrupo(ArbolAgenda::grupoNinguno(), ArbolAgenda::grupoNinguno());
     for (qsizetype i = 0; i < n; ++i) {
         GrupoAgenda grupo = GrupoAgenda::leer(datos, i * GrupoAgenda::tamano);
         const QByteArray original = grupo.nombre;

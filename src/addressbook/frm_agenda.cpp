@@ -186,10 +186,8 @@ bool frmAgenda::terminar() {
                 QStringLiteral("No se ha podido grabar la agenda. ¿Desea cerrar sin guardar los "
                                "cambios?")))
             return false;
-        principal->lstContactos->clear();
-        principal->lstGrupo->clear();
         principal->lstEnvio->clear();
-        principal->cargarAgenda();
+        principal->cargarAgenda(); // refills the contact and group lists
     }
     terminado = true;
     return true;

@@ -47,7 +47,7 @@ QString importarAgenda1(ArbolAgenda &arbol, const Entrada &entrada) {
     const QString telefono = recortarEspacios(entrada.telefono);
     if (!esNumeroValido(telefono))
         return lineaNumeroIncorrecto(telefono);
-    return anadirContacto(arbol, grupoNinguno(), nombre, telefono, nombre);
+    return anadirContacto(arbol, ArbolAgenda::grupoNinguno(), nombre, telefono, nombre);
 }
 
 QString importarTexto(ArbolAgenda &arbol, const Entrada &entrada) {
@@ -59,7 +59,7 @@ QString importarTexto(ArbolAgenda &arbol, const Entrada &entrada) {
         return QString();
     if (!esNumeroValido(telefono))
         return QStringLiteral("El número de telefono %1 no es válido").arg(entrada.telefono);
-    return anadirContacto(arbol, grupoNinguno(), nombre, telefono, entrada.nombre);
+    return anadirContacto(arbol, ArbolAgenda::grupoNinguno(), nombre, telefono, entrada.nombre);
 }
 
 // Version 2.x entries go in unchecked, except for a ":" that would make the
@@ -67,7 +67,7 @@ QString importarTexto(ArbolAgenda &arbol, const Entrada &entrada) {
 QString importarAgenda2(ArbolAgenda &arbol, const Entrada &entrada) {
     const QString nombre = recortarEspacios(entrada.nombre);
     if (entrada.clase == Entrada::Clase::Grupo) {
-        if (nombre == grupoNinguno() || arbol.anadirGrupo(nombre, nombre).isValid())
+        if (nombre == ArbolAgenda::grupoNinguno() || arbol.anadirGrupo(nombre, nombre).isValid())
             return QString();
         return lineaDuplicada(nombre);
     }
@@ -93,10 +93,6 @@ QString lineaIlegible(const QString &ruta) {
     return QStringLiteral("No se ha podido leer el fichero ") + QDir::toNativeSeparators(ruta);
 }
 } // namespace
-
-QString grupoNinguno() {
-    return QStringLiteral("Ninguno");
-}
 
 Fuente leerFuente(Tipo tipo, const QString &ruta) {
     Fuente fuente;
@@ -138,7 +134,7 @@ Importador::Importador(ArbolAgenda &arbol, Tipo tipo, QList<Entrada> entradas)
     const bool hayGrupos = std::any_of(this->entradas.cbegin(), this->entradas.cend(),
                                        [](const Entrada &e) { return e.clase == Entrada::Clase::Grupo; });
     if (!hayGrupos)
-        arbol.anadirGrupo(grupoNinguno(), grupoNinguno());
+        arbol.anadirGrupo(ArbolAgenda::grupoNinguno(), ArbolAgenda::grupoNinguno());
 }
 
 QStringList Importador::procesar(qsizetype cuantas) {

@@ -9,9 +9,6 @@ class ArbolAgenda;
 // Adds the entries of a source to the address-book tree, one log line per entry.
 namespace Importacion {
 
-// The group of contacts without one: kinds 1 and 2 put every contact there.
-QString grupoNinguno();
-
 // A source read whole: its entries, or the log line saying it could not be read.
 struct Fuente {
     QList<Entrada> entradas;

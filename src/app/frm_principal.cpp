@@ -211,7 +211,6 @@ QWidget *frmPrincipal::crearMarcoDestinatarios() {
     lblAgenda = crearEtiqueta(Frame2, "lblAgenda", QStringLiteral("Envio a agenda:"));
     lstContactos = crearLista(Frame2, "lstContactos");
     lstContactos->setAccessibleName(QStringLiteral("Contactos"));
-    lstContactos->setMouseTracking(true);
     lblGrupo = crearEtiqueta(Frame2, "lblGrupo", QStringLiteral("Envio a grupo:"));
     lstGrupo = crearLista(Frame2, "lstGrupo");
     lstGrupo->setAccessibleName(QStringLiteral("Grupos"));

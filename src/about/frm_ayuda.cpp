@@ -1,9 +1,9 @@
 #include "about/frm_ayuda.h"
 
-#include "app/contador_mensaje.h"
 #include "common/campos.h"
 #include "common/carpeta.h"
 #include "common/ficheros.h"
+#include "common/saltos.h"
 #include "common/ventanas.h"
 
 #include <QFileInfo>

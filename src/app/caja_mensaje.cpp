@@ -1,6 +1,7 @@
 #include "app/caja_mensaje.h"
 
 #include "app/contador_mensaje.h"
+#include "common/saltos.h"
 
 #include <QTextBlock>
 

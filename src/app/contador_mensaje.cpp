@@ -1,11 +1,8 @@
 #include "app/contador_mensaje.h"
 
 #include "common/campos.h"
+#include "common/saltos.h"
 #include "gateways/catalogo.h"
-
-int contarCaracteres(const QString &textoCRLF) {
-    return int(textoCRLF.size() - 2 * textoCRLF.count(QLatin1String("\r\n")));
-}
 
 QString textoPartes(const QString &textoCRLF, const QString &pasarela, const QString &firma) {
     const int caracteres = contarCaracteres(textoCRLF);
@@ -23,17 +20,4 @@ QString textoPartes(const QString &textoCRLF, const QString &pasarela, const QSt
 
 int longitudConSaltos(const QString &textoPlano) {
     return int(textoPlano.size() + textoPlano.count(QLatin1Char('\n')));
-}
-
-QString aCRLF(const QString &textoPlano) {
-    QString texto = textoPlano;
-    texto.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    texto.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return texto;
-}
-
-QString desdeCRLF(const QString &textoCRLF) {
-    QString texto = textoCRLF;
-    texto.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return texto;
 }

@@ -6,6 +6,7 @@
 #include "app/lista_destinatarios.h"
 #include "common/campos.h"
 #include "common/colores.h"
+#include "common/saltos.h"
 #include "common/titulo.h"
 #include "common/ventanas.h"
 #include "config/fichero_configuracion.h"

@@ -1,5 +1,7 @@
 #include "common/caja_log.h"
 
+#include "common/saltos.h"
+
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTimer>
@@ -21,11 +23,10 @@ void CajaLog::anadir(const QString &texto) {
 }
 
 void CajaLog::volcar() {
-    // The box shows one paragraph per line: CR LF would leave a stray CR in view.
-    pendiente.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(pendiente);
+    // The box shows one paragraph per line: CR LF would leave a stray CR in view.
+    cursor.insertText(desdeCRLF(pendiente));
     pendiente.clear();
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }

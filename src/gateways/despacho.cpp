@@ -2,6 +2,7 @@
 
 #include "common/avisos.h"
 #include "common/campos.h"
+#include "common/saltos.h"
 #include "common/tiempos.h"
 #include "config/fichero_configuracion.h"
 #include "gateways/catalogo.h"
@@ -77,7 +78,7 @@ void enviarMensaje(Intercambio &intercambio, const QString &pasarela, const QStr
 
     const QString firma = textoCampo(configuracion.firma);
     const QString texto = firma + mensaje;
-    const qsizetype caracteres = mensaje.size() - 2 * mensaje.count(QLatin1String("\r\n")) + firma.size();
+    const qsizetype caracteres = contarCaracteres(mensaje) + firma.size();
     const QString destino = QStringLiteral("Enviando mensaje a +") + prefijo + QLatin1Char(':') + numero +
                             QStringLiteral(" a traves de ") + nombre;
     int numPartes = 1;

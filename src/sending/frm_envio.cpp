@@ -1,5 +1,6 @@
 #include "sending/frm_envio.h"
 
+#include "addressbook/clave_contacto.h"
 #include "addressbook/tabla_contactos.h"
 #include "app/frm_principal.h"
 #include "common/avisos.h"
@@ -126,9 +127,8 @@ bool frmEnvio::enviarSegunMainWindow() {
             Avisos::aviso(QStringLiteral("El número de teléfono contiene caracteres incorrectos"));
             return false;
         }
-        const QString prefijo = recortarEspacios(principal.txtPrefijo->text());
-        enviarA(prefijo.isEmpty() ? QStringLiteral("34") : principal.txtPrefijo->text(),
-                seleccion.numeroEscrito, principal.textoMensaje(), false);
+        enviarA(prefijoPorDefecto(principal.txtPrefijo->text()), seleccion.numeroEscrito,
+                principal.textoMensaje(), false);
         break;
     }
     case Envio::Caso::ContactoSeleccionado:

@@ -48,7 +48,6 @@ QString recogerCookies(QString &respuesta) {
     PuntoYComa puntoYComa(respuesta);
     QString cookies;
     qsizetype base = 0; // everything before it counts as dropped
-    bool recogidas = false;
 
     qsizetype posicion = respuesta.indexOf(fijaCookie, 0, Qt::CaseInsensitive);
     if (posicion >= 0) {
@@ -63,7 +62,6 @@ QString recogerCookies(QString &respuesta) {
             if (cookies.size() > respuesta.size())
                 break;
         }
-        recogidas = true;
     } else if ((posicion = respuesta.indexOf(cookie)) >= 0) {
         for (; posicion >= 0; posicion = respuesta.indexOf(cookie, base)) {
             const qsizetype inicio = posicion + 8;
@@ -72,9 +70,8 @@ QString recogerCookies(QString &respuesta) {
             cookies += respuesta.mid(inicio, base - inicio);
             cookies += QLatin1Char(';');
         }
-        recogidas = true;
     }
-    if (recogidas && cookies.size() > 1)
+    if (cookies.size() > 1)
         cookies.chop(1);
     respuesta.remove(0, base);
     return cookies;
@@ -87,14 +84,8 @@ QString obtenerCookies(Intercambio &intercambio, const QString &host, const QStr
         salida.logea(QStringLiteral("No se han podido recibir las cookies"));
         return QString();
     }
-    if (usandoProxy()) {
-        intercambio.enviarLinea(QStringLiteral("GET http://") + host + ruta + QStringLiteral(" HTTP/1.1"));
-        const QString autorizacion = lineaAutorizacionProxy();
-        if (!autorizacion.isEmpty())
-            intercambio.enviarLinea(autorizacion);
-    } else {
-        intercambio.enviarLinea(QStringLiteral("GET ") + ruta + QStringLiteral(" HTTP/1.1"));
-    }
+    intercambio.enviarLineaPeticion(QStringLiteral("GET"), host, ruta + QStringLiteral(" HTTP/1.1"),
+                                    lineaAutorizacionProxy());
     intercambio.enviarLinea(QStringLiteral("Connection: Close"));
     intercambio.enviarLinea(QStringLiteral("Host: ") + host);
     intercambio.enviarLinea(lineaAgenteUsuario());

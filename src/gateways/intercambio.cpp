@@ -118,14 +118,19 @@ void Intercambio::esperarRespuesta() {
     socket.close();
 }
 
-void Intercambio::enviarCabecera(const Peticion &datos) {
+void Intercambio::enviarLineaPeticion(const QString &metodo, const QString &host, const QString &ruta,
+                                      const QString &autorizacionProxy) {
     if (usandoProxy()) {
-        enviarLinea(datos.metodo + QStringLiteral(" http://") + datos.host + datos.ruta);
-        if (!recortarEspacios(datos.autorizacionProxy).isEmpty())
-            enviarLinea(datos.autorizacionProxy);
+        enviarLinea(metodo + QStringLiteral(" http://") + host + ruta);
+        if (!recortarEspacios(autorizacionProxy).isEmpty())
+            enviarLinea(autorizacionProxy);
     } else {
-        enviarLinea(datos.metodo + QLatin1Char(' ') + datos.ruta);
+        enviarLinea(metodo + QLatin1Char(' ') + ruta);
     }
+}
+
+void Intercambio::enviarCabecera(const Peticion &datos) {
+    enviarLineaPeticion(datos.metodo, datos.host, datos.ruta, datos.autorizacionProxy);
     enviarLinea(QStringLiteral("Referer: ") + datos.referer);
     enviarLinea(QStringLiteral("Connection: Close"));
     enviarLinea(lineaAgenteUsuario());

@@ -45,6 +45,10 @@ public:
     // Writes one request or header line: any CR or LF inside `contenido` is
     // removed, so nothing a setting or a server supplies can split the line.
     void enviarLinea(const QString &contenido);
+    // The request line, "metodo ruta" or, through the proxy, "metodo http://host ruta"
+    // followed by `autorizacionProxy` unless that is blank. `ruta` ends with the version.
+    void enviarLineaPeticion(const QString &metodo, const QString &host, const QString &ruta,
+                             const QString &autorizacionProxy);
     // Waits until the socket closes or the answer time is up; then closes it.
     void esperarRespuesta();
     // The whole exchange for `peticion`; true when the answer holds its success text.

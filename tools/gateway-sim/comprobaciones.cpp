@@ -114,8 +114,9 @@ void comprobarCookie(const PasarelaSimulada &pasarela, const PeticionRecibida &p
     if (cookieRepartida && !cookie.split(';').contains(pasarela.cookieSesion))
         problemas.append(QStringLiteral("la cabecera Cookie no trae la cookie de sesión %1")
                              .arg(texto(pasarela.cookieSesion)));
-    if (pasarela.nombre == QLatin1String("Amena") && !cookie.endsWith(";WEBSMS_TEST_COOKIE=testcookie"))
-        problemas.append(QStringLiteral("la cabecera Cookie no termina en ;WEBSMS_TEST_COOKIE=testcookie"));
+    if (!pasarela.cookieFinal.isEmpty() && !cookie.endsWith(pasarela.cookieFinal))
+        problemas.append(
+            QStringLiteral("la cabecera Cookie no termina en %1").arg(texto(pasarela.cookieFinal)));
 }
 
 void comprobarReferer(const PasarelaSimulada &pasarela, const PeticionRecibida &peticion,

@@ -30,6 +30,7 @@ struct PasarelaSimulada {
     bool refererPrefijo;
     QByteArray rutaCookies;  // the page that sets the cookies; empty when the gateway has none
     QByteArray cookieSesion; // name=value of the session cookie that page sets
+    QByteArray cookieFinal;  // what the Cookie header must end with; empty: anything
     QList<CampoEsperado> campos;
     bool cookieEnCuerpo; // the body ends with "&" and the Cookie header's value
     QString textoExito;

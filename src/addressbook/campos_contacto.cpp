@@ -1,24 +1,17 @@
 #include "addressbook/campos_contacto.h"
 
 #include "addressbook/clave_contacto.h"
+#include "common/ventanas.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
 
-namespace {
-QLineEdit *crearCaja(QWidget *padre, const char *nombre) {
-    auto *caja = new QLineEdit(padre);
-    caja->setObjectName(QString::fromUtf8(nombre));
-    return caja;
-}
-} // namespace
-
 void CamposContacto::crearCampos(QWidget *padre, QFormLayout *disposicion) {
-    txtNombre = crearCaja(padre, "txtNombre");
-    txtPrefijo = crearCaja(padre, "txtPrefijo");
-    txtTelefono = crearCaja(padre, "txtTelefono");
+    txtNombre = conNombre(new QLineEdit(padre), "txtNombre");
+    txtPrefijo = conNombre(new QLineEdit(padre), "txtPrefijo");
+    txtTelefono = conNombre(new QLineEdit(padre), "txtTelefono");
     cmbGrupos = new QComboBox(padre);
     cmbGrupos->setObjectName(QStringLiteral("cmbGrupos"));
     // The user may type a group's name as well as choose it.

@@ -33,22 +33,17 @@ namespace {
 frmPrincipal *principalActual = nullptr;
 
 QPushButton *crearBoton(QWidget *padre, const char *nombre, const QString &texto, const QString &ayuda) {
-    auto *boton = new QPushButton(texto, padre);
-    boton->setObjectName(QString::fromUtf8(nombre));
+    auto *boton = conNombre(new QPushButton(texto, padre), nombre);
     boton->setToolTip(ayuda);
     return boton;
 }
 
 QLabel *crearEtiqueta(QWidget *padre, const char *nombre, const QString &texto) {
-    auto *etiqueta = new QLabel(texto, padre);
-    etiqueta->setObjectName(QString::fromUtf8(nombre));
-    return etiqueta;
+    return conNombre(new QLabel(texto, padre), nombre);
 }
 
 QListWidget *crearLista(QWidget *padre, const char *nombre) {
-    auto *lista = new QListWidget(padre);
-    lista->setObjectName(QString::fromUtf8(nombre));
-    return lista;
+    return conNombre(new QListWidget(padre), nombre);
 }
 
 void ponerColores(QWidget *control, QPalette::ColorRole fondo, const QColor &colorFondo,

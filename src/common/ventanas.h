@@ -1,7 +1,18 @@
 #pragma once
 
+#include <QString>
+
 class QKeyEvent;
 class QWidget;
+
+// Gives a new control its name, the one the program and the tests find it by.
+template <typename T> T *conNombre(T *control, const QString &nombre) {
+    control->setObjectName(nombre);
+    return control;
+}
+template <typename T> T *conNombre(T *control, const char *nombre) {
+    return conNombre(control, QString::fromUtf8(nombre));
+}
 
 // Places a window in the middle of its screen: (screen size - window size) / 2.
 void centrarEnPantalla(QWidget *ventana);

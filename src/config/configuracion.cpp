@@ -55,9 +55,6 @@ Configuracion::Configuracion() {
         (this->*campo.miembro) = QByteArray(campo.ancho, '\0');
 }
 
-Configuracion::Configuracion(const Configuracion &otra) = default;
-Configuracion &Configuracion::operator=(const Configuracion &otra) = default;
-
 Configuracion Configuracion::porDefecto() {
     Configuracion registro;
     asignarCampo(registro.servidorNacionales, QStringLiteral("Movistar"));

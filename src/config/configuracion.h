@@ -34,8 +34,6 @@ struct Configuracion {
     QByteArray reservado4; // 50
 
     Configuracion();
-    Configuracion(const Configuracion &otra);
-    Configuracion &operator=(const Configuracion &otra);
 
     static Configuracion porDefecto();
 

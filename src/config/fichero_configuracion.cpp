@@ -5,8 +5,6 @@
 #include "config/cifrado.h"
 #include "config/registro.h"
 
-#include <QFileInfo>
-
 Configuracion configuracion = Configuracion::porDefecto();
 
 QString rutaConfiguracion() {
@@ -29,7 +27,7 @@ Configuracion configuracionDesdeBytes(const QByteArray &datos) {
 
 void leerConfiguracion() {
     QByteArray datos;
-    if (!QFileInfo::exists(rutaConfiguracion()) || !leerFichero(rutaConfiguracion(), datos))
+    if (!leerFichero(rutaConfiguracion(), datos)) // a missing file leaves the settings as they are
         return;
     configuracion = configuracionDesdeBytes(datos);
 }

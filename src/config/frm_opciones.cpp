@@ -32,11 +32,6 @@ quint32 Configuracion::*const camposColor[4] = {
     &Configuracion::colorFondoCampos, &Configuracion::colorTextoCampos, &Configuracion::colorTextoPrincipal,
     &Configuracion::colorFondoPantalla};
 
-template <typename T> T *nombrar(T *control, const QString &nombre) {
-    control->setObjectName(nombre);
-    return control;
-}
-
 QString nombreIndexado(const char *nombre, int indice) {
     return QString::fromUtf8(nombre) + QStringLiteral("(%1)").arg(indice);
 }
@@ -44,7 +39,7 @@ QString nombreIndexado(const char *nombre, int indice) {
 // A label and its control on one row of a page.
 QLabel *fila(QGridLayout *rejilla, const char *nombre, const QString &texto, QWidget *control) {
     const int numero = rejilla->rowCount();
-    auto *etiqueta = nombrar(new QLabel(texto, control->parentWidget()), QString::fromUtf8(nombre));
+    auto *etiqueta = conNombre(new QLabel(texto, control->parentWidget()), nombre);
     etiqueta->setBuddy(control);
     rejilla->addWidget(etiqueta, numero, 0);
     rejilla->addWidget(control, numero, 1);
@@ -52,7 +47,7 @@ QLabel *fila(QGridLayout *rejilla, const char *nombre, const QString &texto, QWi
 }
 
 QLineEdit *caja(QWidget *padre, const char *nombre, int maximo = 0) {
-    auto *texto = nombrar(new QLineEdit(padre), QString::fromUtf8(nombre));
+    auto *texto = conNombre(new QLineEdit(padre), nombre);
     if (maximo > 0)
         texto->setMaxLength(maximo);
     return texto;
@@ -75,7 +70,7 @@ frmOpciones::frmOpciones(QWidget *padre) : QDialog(padre) {
     setObjectName(QStringLiteral("frmOpciones"));
     setWindowTitle(QStringLiteral("Opciones"));
 
-    tabSeleccion = nombrar(new QTabBar(this), QStringLiteral("tabSeleccion"));
+    tabSeleccion = conNombre(new QTabBar(this), QStringLiteral("tabSeleccion"));
     for (const QString &titulo : {QStringLiteral("General"), QStringLiteral("Servidores"),
                                   QStringLiteral("Proxy"), QStringLiteral("Apariencia")})
         tabSeleccion->addTab(titulo);
@@ -91,7 +86,7 @@ frmOpciones::frmOpciones(QWidget *padre) : QDialog(padre) {
         Frame[i]->setEnabled(i == pagina);
     }
 
-    btnOK = nombrar(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("btnOK"));
+    btnOK = conNombre(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("btnOK"));
     btnOK->setDefault(true);
 
     auto *columna = new QVBoxLayout(this);
@@ -114,20 +109,20 @@ frmOpciones::frmOpciones(QWidget *padre) : QDialog(padre) {
 }
 
 QFrame *frmOpciones::crearPagina(int numero) {
-    auto *marco = nombrar(new QFrame(this), nombreIndexado("Frame", numero));
+    auto *marco = conNombre(new QFrame(this), nombreIndexado("Frame", numero));
     marco->setFrameShape(QFrame::StyledPanel);
     return marco;
 }
 
 QFrame *frmOpciones::crearPaginaGeneral() {
     QFrame *marco = crearPagina(1);
-    chkLogea =
-        nombrar(new QCheckBox(QStringLiteral("Log de mensajes enviados"), marco), QStringLiteral("chkLogea"));
+    chkLogea = conNombre(new QCheckBox(QStringLiteral("Log de mensajes enviados"), marco),
+                         QStringLiteral("chkLogea"));
     txtEmail = caja(marco, "txtEmail");
     txtNumero = caja(marco, "txtNumero");
     txtFirma = caja(marco, "txtFirma");
-    chkArrancar = nombrar(new QCheckBox(QStringLiteral("Ejecutar el programa al iniciar Windows"), marco),
-                          QStringLiteral("chkArrancar"));
+    chkArrancar = conNombre(new QCheckBox(QStringLiteral("Ejecutar el programa al iniciar Windows"), marco),
+                            QStringLiteral("chkArrancar"));
 
     auto *rejilla = new QGridLayout(marco);
     rejilla->addWidget(chkLogea, 0, 0, 1, 2);
@@ -157,7 +152,7 @@ QFrame *frmOpciones::crearPaginaServidores() {
 
     auto *rejilla = new QGridLayout(marco);
     for (int i = 0; i < 4; ++i) {
-        cmbServidor[i] = nombrar(new QComboBox(marco), nombreIndexado("cmbServidor", i));
+        cmbServidor[i] = conNombre(new QComboBox(marco), nombreIndexado("cmbServidor", i));
         cmbServidor[i]->addItems(listas[i]);
         const QByteArray nombreEtiqueta = nombreIndexado("lblServidor", i).toUtf8();
         lblServidor[i] = fila(rejilla, nombreEtiqueta.constData(), titulos[i], cmbServidor[i]);
@@ -171,8 +166,8 @@ QFrame *frmOpciones::crearPaginaServidores() {
 
 QFrame *frmOpciones::crearPaginaProxy() {
     QFrame *marco = crearPagina(3);
-    chkProxy =
-        nombrar(new QCheckBox(QStringLiteral("Usar proxy para conectar"), marco), QStringLiteral("chkProxy"));
+    chkProxy = conNombre(new QCheckBox(QStringLiteral("Usar proxy para conectar"), marco),
+                         QStringLiteral("chkProxy"));
     txtProxy = caja(marco, "txtProxy", 50);
     txtPuerto = caja(marco, "txtPuerto", 5);
     txtUsuario = caja(marco, "txtUsuario", 25);
@@ -195,12 +190,12 @@ QFrame *frmOpciones::crearPaginaApariencia() {
     const QString titulos[4] = {QStringLiteral("Color fondo campos:"), QStringLiteral("Color texto campos:"),
                                 QStringLiteral("Color texto principal:"),
                                 QStringLiteral("Color fondo pantalla:")};
-    const quint32 colorDiseno[4] = {0x00FFFFFF, 0, 0, 0x00C0C0C0};
+    const Configuracion diseno = Configuracion::porDefecto();
 
     auto *rejilla = new QGridLayout(marco);
     for (int i = 0; i < 4; ++i) {
-        pctPicture[i] = nombrar(new MuestraColor(marco), nombreIndexado("pctPicture", i));
-        pctPicture[i]->ponerColor(colorDiseno[i]);
+        pctPicture[i] = conNombre(new MuestraColor(marco), nombreIndexado("pctPicture", i));
+        pctPicture[i]->ponerColor(diseno.*camposColor[i]);
         pctPicture[i]->setAccessibleName(titulos[i].chopped(1));
         pctPicture[i]->setToolTip(QStringLiteral("Doble clic para cambiar el color"));
         const QByteArray nombreEtiqueta = nombreIndexado("lblColor", i).toUtf8();

@@ -36,8 +36,7 @@ void limpiarPrincipal() {
 }
 
 QPushButton *crearBoton(QWidget *padre, const char *nombre, const QString &texto) {
-    auto *boton = new QPushButton(texto, padre);
-    boton->setObjectName(QString::fromUtf8(nombre));
+    auto *boton = conNombre(new QPushButton(texto, padre), nombre);
     boton->setAutoDefault(false);
     return boton;
 }

@@ -17,13 +17,6 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
-namespace {
-template <typename Control> Control *conNombre(Control *control, const char *nombre) {
-    control->setObjectName(QString::fromUtf8(nombre));
-    return control;
-}
-} // namespace
-
 frmGrabarMensaje::frmGrabarMensaje(QWidget *padre) : QDialog(padre) {
     setObjectName(QStringLiteral("frmGrabarMensaje"));
     setWindowTitle(QStringLiteral("Grabar mensaje"));

@@ -8,32 +8,17 @@
 #include "common/campos.h"
 #include "common/carpeta.h"
 #include "common/ficheros.h"
-#include "common/ventanas.h"
 
 #include <QDir>
 #include <QPushButton>
-#include <QTimer>
 
 frmExportar::frmExportar(QWidget *padre)
     : VentanaRegistroAgenda(QStringLiteral("Exportar agenda..."), padre) {}
 
-void frmExportar::showEvent(QShowEvent *evento) {
-    QDialog::showEvent(evento);
-    if (iniciada)
+void frmExportar::empezar() {
+    if (tipoExportacion != 1)
         return;
-    iniciada = true;
-    centrarEnPantalla(this);
-    // The save dialog opens over this window once it is on screen, and only once:
-    // closing that dialog shows this window again.
-    if (tipoExportacion == 1) {
-        btnCerrar->setEnabled(false);
-        QTimer::singleShot(0, this, &frmExportar::exportar);
-    }
-}
-
-void frmExportar::exportar() {
-    if (!isVisible())
-        return;
+    btnCerrar->setEnabled(false);
     const QString fichero =
         Dialogos::guardarFichero(this, QStringLiteral("Fichero de texto|*.txt"),
                                  QStringLiteral("Fichero a exportar..."), rutaAplicacion());
@@ -53,9 +38,4 @@ void frmExportar::exportar() {
     }
     btnCerrar->setEnabled(true);
     emit exportacionTerminada();
-}
-
-void frmExportar::done(int resultado) {
-    iniciada = false;
-    QDialog::done(resultado);
 }

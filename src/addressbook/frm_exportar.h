@@ -12,16 +12,10 @@ public:
     // Set to 1 before the window is shown: it then exports, once per opening.
     qint16 tipoExportacion = 0;
 
-    void done(int resultado) override;
-
 signals:
     void exportacionTerminada();
 
 protected:
-    void showEvent(QShowEvent *evento) override;
-
-private:
-    void exportar();
-
-    bool iniciada = false;
+    // The save dialog opens over this window once it is on screen.
+    void empezar() override;
 };

@@ -5,7 +5,6 @@
 #include "addressbook/importacion.h"
 #include "common/avisos.h"
 #include "common/caja_log.h"
-#include "common/ventanas.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -18,11 +17,7 @@ constexpr qsizetype entradasPorPaso = 64;
 } // namespace
 
 frmImportar::frmImportar(QWidget *padre)
-    : VentanaRegistroAgenda(QStringLiteral("Importar agenda..."), padre), temporizador(new QTimer(this)),
-      inicio(new QTimer(this)) {
-    inicio->setSingleShot(true);
-    inicio->setInterval(0);
-    connect(inicio, &QTimer::timeout, this, &frmImportar::importar);
+    : VentanaRegistroAgenda(QStringLiteral("Importar agenda..."), padre), temporizador(new QTimer(this)) {
     temporizador->setInterval(0);
     connect(temporizador, &QTimer::timeout, this, &frmImportar::procesarTanda);
 }
@@ -37,18 +32,7 @@ bool frmImportar::importando() const {
     return importador != nullptr;
 }
 
-void frmImportar::showEvent(QShowEvent *evento) {
-    QDialog::showEvent(evento);
-    // A dialog closing over this window shows nothing again: the flag holds the
-    // import to once per opening.
-    if (iniciada)
-        return;
-    iniciada = true;
-    centrarEnPantalla(this);
-    inicio->start();
-}
-
-void frmImportar::importar() {
+void frmImportar::empezar() {
     btnCerrar->setEnabled(false);
     arbol->vaciar();
     cargarArbolAgenda(*arbol);
@@ -84,8 +68,6 @@ void frmImportar::done(int resultado) {
         terminarImportacion();
     if (arbol->numeroNodos() > 0 && !grabarArbolAgenda(*arbol))
         Avisos::aviso(QStringLiteral("No se ha podido grabar la agenda"));
-    inicio->stop();
     arbol->vaciar(); // a next opening starts from the files, not from this copy
-    iniciada = false;
-    QDialog::done(resultado);
+    VentanaRegistroAgenda::done(resultado);
 }

@@ -34,15 +34,12 @@ signals:
     void importacionTerminada();
 
 protected:
-    void showEvent(QShowEvent *evento) override;
+    void empezar() override;
 
 private:
-    void importar();
     void procesarTanda();
     void terminarImportacion();
 
     QTimer *temporizador; // the pieces of the import
-    QTimer *inicio;       // the start, once the window is on screen
     std::unique_ptr<Importacion::Importador> importador;
-    bool iniciada = false;
 };

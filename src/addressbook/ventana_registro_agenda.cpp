@@ -3,15 +3,18 @@
 #include "addressbook/arbol_agenda.h"
 #include "addressbook/vista_agenda.h"
 #include "common/caja_log.h"
+#include "common/ventanas.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 VentanaRegistroAgenda::VentanaRegistroAgenda(const QString &titulo, QWidget *padre)
     : QDialog(padre), txtLog(new CajaLog(this)), treeAgenda(new QTreeView(this)),
-      btnCerrar(new QPushButton(QStringLiteral("&Cerrar"), this)), arbol(new ArbolAgenda(this)) {
+      btnCerrar(new QPushButton(QStringLiteral("&Cerrar"), this)), arbol(new ArbolAgenda(this)),
+      inicio(new QTimer(this)) {
     setWindowTitle(titulo);
     txtLog->setObjectName(QStringLiteral("txtLog"));
     treeAgenda->setObjectName(QStringLiteral("treeAgenda"));
@@ -32,4 +35,22 @@ VentanaRegistroAgenda::VentanaRegistroAgenda(const QString &titulo, QWidget *pad
     principal->addLayout(botones);
     resize(600, 400);
     connect(btnCerrar, &QPushButton::clicked, this, &QDialog::accept);
+    inicio->setSingleShot(true);
+    inicio->setInterval(0);
+    connect(inicio, &QTimer::timeout, this, &VentanaRegistroAgenda::empezar);
+}
+
+void VentanaRegistroAgenda::showEvent(QShowEvent *evento) {
+    QDialog::showEvent(evento);
+    if (iniciada)
+        return;
+    iniciada = true;
+    centrarEnPantalla(this);
+    inicio->start();
+}
+
+void VentanaRegistroAgenda::done(int resultado) {
+    inicio->stop();
+    iniciada = false;
+    QDialog::done(resultado);
 }

@@ -46,7 +46,7 @@ struct Editor {
         agenda->show();
     }
     template <typename T> T *control(const char *nombre) {
-        return agenda->findChild<T *>(QString::fromUtf8(nombre));
+        return buscarControl<T>(agenda.get(), QString::fromUtf8(nombre));
     }
     void escribir(const char *caja, const QString &texto) { control<QLineEdit>(caja)->setText(texto); }
     void pulsar(const char *boton) { QTest::mouseClick(control<QPushButton>(boton), Qt::LeftButton); }
@@ -76,12 +76,10 @@ struct Editor {
 
 // Acts on the modal edit dialog as soon as it is shown.
 void alAbrirDialogo(const std::function<void(frmEditarPosicion *)> &accion) {
-    QTimer::singleShot(0, [accion] {
-        auto *dialogo = qobject_cast<frmEditarPosicion *>(QApplication::activeModalWidget());
+    alAbrirseModal([accion](QWidget *ventana) {
+        auto *dialogo = qobject_cast<frmEditarPosicion *>(ventana);
         QVERIFY(dialogo);
         accion(dialogo);
-        if (dialogo->isVisible())
-            dialogo->reject();
     });
 }
 } // namespace
@@ -339,13 +337,11 @@ private slots:
     void abiertoDesdeElMenu() {
         EntornoPrueba entorno;
         frmPrincipal principal;
-        QTimer::singleShot(0, [] {
-            auto *agenda = qobject_cast<frmAgenda *>(QApplication::activeModalWidget());
-            QVERIFY(agenda);
-            QCOMPARE(agenda->windowTitle(), QStringLiteral("Agenda"));
-            agenda->close();
+        alAbrirseModal([](QWidget *ventana) {
+            QVERIFY(qobject_cast<frmAgenda *>(ventana));
+            QCOMPARE(ventana->windowTitle(), QStringLiteral("Agenda"));
         });
-        principal.findChild<QAction *>(QStringLiteral("mnuAgendaEditar"))->trigger();
+        buscarControl<QAction>(&principal, QStringLiteral("mnuAgendaEditar"))->trigger();
         // An empty book: both files created, nothing written on closing.
         QCOMPARE(entorno.leerFichero(QStringLiteral("groups.lst")), QByteArray());
         QVERIFY(QFileInfo::exists(entorno.ruta(QStringLiteral("contacts.lst"))));

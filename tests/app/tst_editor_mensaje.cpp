@@ -18,13 +18,13 @@ class PruebaEditorMensaje : public QObject {
     Q_OBJECT
 
     static QString caracteres(frmPrincipal &ventana) {
-        return ventana.findChild<QLabel *>(QStringLiteral("lblCaracteres"))->text();
+        return buscarControl<QLabel>(&ventana, QStringLiteral("lblCaracteres"))->text();
     }
     static QString partes(frmPrincipal &ventana) {
-        return ventana.findChild<QLabel *>(QStringLiteral("lblPartes"))->text();
+        return buscarControl<QLabel>(&ventana, QStringLiteral("lblPartes"))->text();
     }
     static void elegirPasarela(frmPrincipal &ventana, const QString &nombre) {
-        auto *caja = ventana.findChild<QComboBox *>(QStringLiteral("cmbPasarela"));
+        auto *caja = buscarControl<QComboBox>(&ventana, QStringLiteral("cmbPasarela"));
         caja->setCurrentIndex(caja->findText(nombre));
     }
 
@@ -73,7 +73,7 @@ private slots:
         asignarCampo(configuracion.firma, firma);
         frmPrincipal ventana;
         elegirPasarela(ventana, pasarela);
-        ventana.findChild<QPlainTextEdit *>(QStringLiteral("txtMensaje"))->setPlainText(texto);
+        buscarControl<QPlainTextEdit>(&ventana, QStringLiteral("txtMensaje"))->setPlainText(texto);
         QCOMPARE(caracteres(ventana), textoCaracteres);
         QCOMPARE(partes(ventana), textoPartes);
     }
@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(caracteres(ventana), QStringLiteral("Número de carácteres: 0"));
         QCOMPARE(partes(ventana), QStringLiteral("Partes: 0"));
         elegirPasarela(ventana, QStringLiteral("Movistar"));
-        auto *caja = ventana.findChild<QPlainTextEdit *>(QStringLiteral("txtMensaje"));
+        auto *caja = buscarControl<QPlainTextEdit>(&ventana, QStringLiteral("txtMensaje"));
         QTest::keyClicks(caja, QString(150, QLatin1Char('x')));
         QCOMPARE(partes(ventana), QStringLiteral("Partes: 1"));
         elegirPasarela(ventana, QStringLiteral("Amena"));
@@ -100,7 +100,7 @@ private slots:
         EntornoPrueba entorno;
         frmPrincipal ventana;
         ventana.show();
-        auto *caja = ventana.findChild<CajaMensaje *>(QStringLiteral("txtMensaje"));
+        auto *caja = buscarControl<CajaMensaje>(&ventana, QStringLiteral("txtMensaje"));
         caja->setFocus();
         caja->setPlainText(QString(998, QLatin1Char('a')));
         caja->moveCursor(QTextCursor::End);

@@ -38,9 +38,7 @@ struct Ventana {
         principal.show();
     }
     template <typename T> T *control(const char *nombre) {
-        T *encontrado = principal.findChild<T *>(QString::fromUtf8(nombre));
-        Q_ASSERT(encontrado);
-        return encontrado;
+        return buscarControl<T>(&principal, QString::fromUtf8(nombre));
     }
     void pulsar(const char *boton) { QTest::mouseClick(control<QPushButton>(boton), Qt::LeftButton); }
     void seleccionar(const char *lista, int fila) { control<QListWidget>(lista)->setCurrentRow(fila); }

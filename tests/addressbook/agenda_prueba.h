@@ -2,9 +2,17 @@
 
 // Scrambled address-book records for tests, built from clear values.
 
+#include "addressbook/arbol_agenda.h"
 #include "addressbook/registros_agenda.h"
 #include "common/campos.h"
 #include "config/cifrado.h"
+
+// Every node's key, in the order of addition (the order a save writes).
+inline QStringList clavesEnOrden(const ArbolAgenda &arbol) {
+    QStringList claves;
+    arbol.recorrer([&](const ArbolAgenda::Nodo &nodo) { claves.append(nodo.clave); });
+    return claves;
+}
 
 inline QByteArray grupoCifrado(const QString &nombre) {
     GrupoAgenda grupo;

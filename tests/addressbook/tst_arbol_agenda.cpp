@@ -11,12 +11,6 @@
 namespace {
 const QString ninguno = QStringLiteral("Ninguno");
 
-QStringList clavesEnOrden(const ArbolAgenda &arbol) {
-    QStringList claves;
-    arbol.recorrer([&](const ArbolAgenda::Nodo &nodo) { claves.append(nodo.clave); });
-    return claves;
-}
-
 QModelIndex anadir(ArbolAgenda &arbol, const QString &grupo, const ClaveContacto &contacto) {
     return arbol.anadirContacto(grupo, contacto.clave(), contacto.texto());
 }

@@ -63,11 +63,7 @@ struct Editor {
         return QFileInfo(entorno.ruta(QStringLiteral("contacts.lst"))).lastModified() != antiguo &&
                QFileInfo(entorno.ruta(QStringLiteral("groups.lst"))).lastModified() != antiguo;
     }
-    QStringList claves() const {
-        QStringList lista;
-        agenda->arbol().recorrer([&](const ArbolAgenda::Nodo &nodo) { lista.append(nodo.clave); });
-        return lista;
-    }
+    QStringList claves() const { return clavesEnOrden(agenda->arbol()); }
 
     EntornoPrueba entorno;
     frmPrincipal principal;

@@ -1,5 +1,6 @@
 #include "support/entorno_prueba.h"
 
+#include "addressbook/agenda_prueba.h"
 #include "addressbook/arbol_agenda.h"
 #include "addressbook/dialogos.h"
 #include "addressbook/exportacion_prueba.h"
@@ -26,16 +27,7 @@ const QString ninguno = QStringLiteral("Ninguno");
 QStringList clavesGuardadas() {
     ArbolAgenda arbol;
     cargarArbolAgenda(arbol);
-    QStringList claves;
-    arbol.recorrer([&](const ArbolAgenda::Nodo &nodo) { claves.append(nodo.clave); });
-    return claves;
-}
-
-QStringList textosDe(const QListWidget *lista) {
-    QStringList textos;
-    for (int i = 0; i < lista->count(); ++i)
-        textos.append(lista->item(i)->text());
-    return textos;
+    return clavesEnOrden(arbol);
 }
 
 QByteArray paresDeTexto(int pares) {

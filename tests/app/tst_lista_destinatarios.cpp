@@ -14,12 +14,6 @@
 #include <QSignalSpy>
 
 namespace {
-QStringList textos(const QListWidget *lista) {
-    QStringList resultado;
-    for (int i = 0; i < lista->count(); ++i)
-        resultado.append(lista->item(i)->text());
-    return resultado;
-}
 
 // The main window over an address book of these contacts (name, number, group, flag)
 // and groups.
@@ -52,7 +46,7 @@ struct Ventana {
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, centroFila(lista, fila));
         QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, centroFila(lista, fila));
     }
-    QStringList envio() { return textos(control<QListWidget>("lstEnvio")); }
+    QStringList envio() { return textosDe(control<QListWidget>("lstEnvio")); }
 
     EntornoPrueba entorno;
     frmPrincipal principal;
@@ -112,10 +106,10 @@ private slots:
                    {QStringLiteral("carlos"), QStringLiteral("0600"), ninguno},
                    {QStringLiteral("Beto"), QStringLiteral("2147483647"), ninguno}},
                   {QStringLiteral("trabajo"), QStringLiteral("Amigos"), ninguno});
-        QCOMPARE(textos(v.control<QListWidget>("lstContactos")),
+        QCOMPARE(textosDe(v.control<QListWidget>("lstContactos")),
                  (QStringList{QStringLiteral("Álvaro"), QStringLiteral("Ana"), QStringLiteral("beto"),
                               QStringLiteral("Beto"), QStringLiteral("carlos")}));
-        QCOMPARE(textos(v.control<QListWidget>("lstGrupo")),
+        QCOMPARE(textosDe(v.control<QListWidget>("lstGrupo")),
                  (QStringList{relleno(QStringLiteral("Amigos")), relleno(ninguno),
                               relleno(QStringLiteral("trabajo"))}));
         QCOMPARE(tablaContactos.size(), 5);

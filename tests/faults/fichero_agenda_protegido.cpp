@@ -18,9 +18,7 @@ const int gruposNuevos = 8;
 QStringList clavesAgenda() {
     ArbolAgenda arbol;
     cargarArbolAgenda(arbol);
-    QStringList claves;
-    arbol.recorrer([&](const ArbolAgenda::Nodo &nodo) { claves.append(nodo.clave); });
-    return claves;
+    return clavesEnOrden(arbol);
 }
 
 QStringList clavesAnteriores() {

@@ -34,11 +34,6 @@ QByteArray destino(const QByteArray &nombre, char tipo) {
     return relleno(nombre) + tipo;
 }
 
-// The stored message files of the folder, by name.
-QStringList ficheros(const EntornoPrueba &entorno) {
-    return QDir(entorno.carpeta()).entryList({QStringLiteral("*.zrc")}, QDir::Files, QDir::Name);
-}
-
 QList<TipoNodo> tipos(const MensajeArbol &mensaje) {
     QList<TipoNodo> lista;
     for (const NodoMensaje &nodo : mensaje.hijos)
@@ -82,7 +77,7 @@ private slots:
         QFETCH(QByteArray, esperado);
         EntornoPrueba entorno;
         QVERIFY(grabarMensaje(titulo, fecha, entradas, texto));
-        const QStringList escritos = ficheros(entorno);
+        const QStringList escritos = entorno.ficheros(QStringLiteral("*.zrc"));
         QCOMPARE(escritos.size(), 1);
         const QByteArray datos = entorno.leerFichero(escritos.first());
         QCOMPARE(datos, esperado);
@@ -156,7 +151,7 @@ private slots:
             QCOMPARE(QFileInfo(ruta).absolutePath(), entorno.carpeta());
             entorno.escribirFichero(QFileInfo(ruta).fileName(), QByteArray());
         }
-        QCOMPARE(ficheros(entorno).size(), 301);
+        QCOMPARE(entorno.ficheros(QStringLiteral("*.zrc")).size(), 301);
     }
 
     void discoLlenoNoDejaNada() {
@@ -243,7 +238,7 @@ private slots:
         const QString aviso = QStringLiteral("Existen varios mensajes almacenados con el mismo titulo.\n"
                                              "Solo se mostrará uno de ellos");
         QCOMPARE(entorno.avisos, QStringList({aviso, aviso}));
-        QCOMPARE(ficheros(entorno).size(), 4);
+        QCOMPARE(entorno.ficheros(QStringLiteral("*.zrc")).size(), 4);
     }
 };
 

@@ -30,13 +30,6 @@ void prepararPrincipal(frmPrincipal &principal, const QStringList &entradas, con
     principal.ponerTextoMensaje(texto);
 }
 
-QStringList entradasDe(const frmPrincipal &principal) {
-    QStringList entradas;
-    for (int i = 0; i < principal.lstEnvio->count(); ++i)
-        entradas.append(principal.lstEnvio->item(i)->text());
-    return entradas;
-}
-
 // "kind|text" of each child of a title node.
 QStringList hijos(const QTreeWidgetItem *raiz) {
     QStringList lista;
@@ -64,10 +57,6 @@ void escribirMensaje(const EntornoPrueba &entorno, const QString &fichero, const
     entorno.escribirFichero(fichero, escribirFicheroMensaje(cabecera, destinos, aAnsi(texto)));
 }
 
-QStringList ficheros(const EntornoPrueba &entorno) {
-    return QDir(entorno.carpeta()).entryList({QStringLiteral("*.zrc")}, QDir::Files, QDir::Name);
-}
-
 // Runs `orden` and reports the name of the modal window it opened (closing it), or "".
 QString ventanaModalDe(const std::function<void()> &orden) {
     QString nombre;
@@ -87,7 +76,7 @@ struct Envios {
     explicit Envios(frmPrincipal &principal)
         : anterior(frmEnvioRetardado::fijarComandoEnviar([this, &principal] {
               lista.append(principal.textoMensaje() + QLatin1Char('|') +
-                           entradasDe(principal).join(QLatin1Char(',')));
+                           textosDe(principal.lstEnvio).join(QLatin1Char(',')));
           })) {}
     ~Envios() { frmEnvioRetardado::fijarComandoEnviar(anterior); }
     QStringList lista;
@@ -125,7 +114,7 @@ private slots:
         prepararPrincipal(principal, entradas, texto);
         QCOMPARE(ventanaModalDe([&] { principal.btnAlmacenar->click(); }), ventana);
         QCOMPARE(entorno.avisos, aviso.isEmpty() ? QStringList() : QStringList{aviso});
-        QCOMPARE(ficheros(entorno), QStringList());
+        QCOMPARE(entorno.ficheros(QStringLiteral("*.zrc")), QStringList());
         QCOMPARE(ventanaModalDe([&] { principal.btnEnviarAtrasados->click(); }),
                  QStringLiteral("frmEnvioRetardado"));
     }
@@ -147,7 +136,7 @@ private slots:
         QCOMPARE(entorno.avisos,
                  QStringList{QStringLiteral("Debe especificar un título para grabar el mensaje")});
         QVERIFY(dialogo.isVisible());
-        QCOMPARE(ficheros(entorno), QStringList());
+        QCOMPARE(entorno.ficheros(QStringLiteral("*.zrc")), QStringList());
 
         // The earliest-looking dates go in as negative OLE values; the title keeps its blanks.
         dialogo.txtTitulo->setText(QStringLiteral("  Cita"));
@@ -156,17 +145,17 @@ private slots:
         QVERIFY(dialogo.dtFecha->date() == QDate(1899, 12, 29));
         dialogo.btnGrabar->click();
         QVERIFY(!dialogo.isVisible());
-        QCOMPARE(ficheros(entorno).size(), 1);
-        const QByteArray datos = entorno.leerFichero(ficheros(entorno).first());
+        QCOMPARE(entorno.ficheros(QStringLiteral("*.zrc")).size(), 1);
+        const QByteArray datos = entorno.leerFichero(entorno.ficheros(QStringLiteral("*.zrc")).first());
         QCOMPARE(datos.left(33),
                  QByteArray("  Cita                   ") + QByteArray::fromHex("000000000000f4bf"));
-        QCOMPARE(entradasDe(principal), QStringList{QStringLiteral("#Ana")});
+        QCOMPARE(textosDe(principal.lstEnvio), QStringList{QStringLiteral("#Ana")});
 
         frmGrabarMensaje cancelado;
         cancelado.show();
         cancelado.txtTitulo->setText(QStringLiteral("Otro"));
         cancelado.btnCancelar->click();
-        QCOMPARE(ficheros(entorno).size(), 1);
+        QCOMPARE(entorno.ficheros(QStringLiteral("*.zrc")).size(), 1);
     }
 
     void idaYVueltaPorUnMensajeAlmacenado() {
@@ -179,7 +168,7 @@ private slots:
         dialogo.txtTitulo->setText(QStringLiteral("  Recordatorio"));
         dialogo.btnGrabar->click();
         QVERIFY(dialogo.result() == QDialog::Accepted);
-        QCOMPARE(entradasDe(principal).size(), 3); // storing leaves the main window as it was
+        QCOMPARE(textosDe(principal.lstEnvio).size(), 3); // storing leaves the main window as it was
         prepararPrincipal(principal, {QStringLiteral("#Otro")}, QStringLiteral("otro texto"));
 
         frmEnvioRetardado ventana;
@@ -194,11 +183,12 @@ private slots:
 
         ventana.treeMensajes->setCurrentItem(raiz->child(3)); // a child selects its message
         ventana.btnEditar->click();
-        QCOMPARE(entradasDe(principal), QStringList({QStringLiteral("&Amigos"), QStringLiteral("#Casa"),
-                                                     QStringLiteral("@+34:600123456")}));
+        QCOMPARE(textosDe(principal.lstEnvio),
+                 QStringList(
+                     {QStringLiteral("&Amigos"), QStringLiteral("#Casa"), QStringLiteral("@+34:600123456")}));
         QCOMPARE(principal.textoMensaje(), texto);
         QVERIFY(!ventana.isVisible());
-        QCOMPARE(ficheros(entorno).size(), 1);
+        QCOMPARE(entorno.ficheros(QStringLiteral("*.zrc")).size(), 1);
         QVERIFY(entorno.avisos.isEmpty());
     }
 
@@ -219,7 +209,7 @@ private slots:
             ventana.btnBorrar->click();
             QCOMPARE(raiz->childCount(), 2);
             ventana.btnEditar->click();
-            QCOMPARE(entradasDe(principal), QStringList{QStringLiteral("#Luis")});
+            QCOMPARE(textosDe(principal.lstEnvio), QStringList{QStringLiteral("#Luis")});
             QCOMPARE(principal.textoMensaje(), QStringLiteral("a las 9"));
         }
         frmEnvioRetardado otraVez;
@@ -228,7 +218,7 @@ private slots:
         // Deleting the title node deletes the file; one removed meanwhile just leaves the tree.
         otraVez.treeMensajes->setCurrentItem(otraVez.treeMensajes->topLevelItem(0));
         otraVez.btnBorrar->click();
-        QCOMPARE(ficheros(entorno), QStringList{QStringLiteral("2.zrc")});
+        QCOMPARE(entorno.ficheros(QStringLiteral("*.zrc")), QStringList{QStringLiteral("2.zrc")});
         QVERIFY(QFile::remove(entorno.ruta(QStringLiteral("2.zrc"))));
         otraVez.treeMensajes->setCurrentItem(otraVez.treeMensajes->topLevelItem(0));
         otraVez.btnBorrar->click();
@@ -252,7 +242,7 @@ private slots:
         ventana.btnEnviar->click();
         QCOMPARE(envios.lista, QStringList{QStringLiteral("dos|&Amigos,@+44:700")});
         QVERIFY(ventana.isVisible());
-        QCOMPARE(entradasDe(principal), QStringList());
+        QCOMPARE(textosDe(principal.lstEnvio), QStringList());
         QCOMPARE(principal.textoMensaje(), QString());
 
         envios.lista.clear();
@@ -260,7 +250,7 @@ private slots:
         QCOMPARE(envios.lista,
                  QStringList({QStringLiteral("uno|#Ana"), QStringLiteral("dos|&Amigos,@+44:700"),
                               QStringLiteral("tres|#Luis")}));
-        QCOMPARE(ficheros(entorno).size(), 3);
+        QCOMPARE(entorno.ficheros(QStringLiteral("*.zrc")).size(), 3);
         QVERIFY(entorno.avisos.isEmpty());
     }
 
@@ -280,12 +270,12 @@ private slots:
         ventana.btnBorrarTodos->click();
         QCOMPARE(entorno.avisos,
                  QStringList{QStringLiteral("Seguro que quieres borrar todos los mensajes?")});
-        QCOMPARE(ficheros(entorno).size(), 2);
+        QCOMPARE(entorno.ficheros(QStringLiteral("*.zrc")).size(), 2);
         QCOMPARE(ventana.treeMensajes->topLevelItemCount(), 1);
 
         entorno.respuestas.enqueue(true);
         ventana.btnBorrarTodos->click();
-        QCOMPARE(ficheros(entorno), QStringList()); // the hidden duplicate goes too
+        QCOMPARE(entorno.ficheros(QStringLiteral("*.zrc")), QStringList()); // the hidden duplicate goes too
         QCOMPARE(ventana.treeMensajes->topLevelItemCount(), 0);
 
         entorno.respuestas.enqueue(true); // with no file left it still succeeds
@@ -314,7 +304,7 @@ private slots:
         ventana.btnBorrar->click();
         ventana.btnEditar->click();
         QCOMPARE(entorno.avisos, QStringList(2, QStringLiteral("No hay ningún mensaje seleccionado")));
-        QCOMPARE(ficheros(entorno).size(), 1);
+        QCOMPARE(entorno.ficheros(QStringLiteral("*.zrc")).size(), 1);
         QVERIFY(ventana.isVisible());
 
         QWidget *vista = ventana.treeMensajes->viewport();
@@ -325,9 +315,9 @@ private slots:
         ventana.mnuPopUp->hide();
         ventana.treeMensajes->setCurrentItem(ventana.treeMensajes->topLevelItem(0));
         ventana.mnuPopUpEditar->trigger();
-        QCOMPARE(entradasDe(principal), QStringList{QStringLiteral("#Ana")});
+        QCOMPARE(textosDe(principal.lstEnvio), QStringList{QStringLiteral("#Ana")});
         ventana.mnuPopUpBorrar->trigger();
-        QCOMPARE(ficheros(entorno), QStringList());
+        QCOMPARE(entorno.ficheros(QStringLiteral("*.zrc")), QStringList());
     }
 
     void ficherosDanados() {

@@ -9,6 +9,7 @@
 #include "config/fichero_configuracion.h"
 #include "config/registro.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QTimer>
@@ -64,6 +65,17 @@ QByteArray EntornoPrueba::leerFichero(const QString &nombre) const {
     if (!fichero.open(QIODevice::ReadOnly))
         return QByteArray();
     return fichero.readAll();
+}
+
+QStringList EntornoPrueba::ficheros(const QString &patron) const {
+    return QDir(carpeta()).entryList({patron}, QDir::Files, QDir::Name);
+}
+
+QStringList textosDe(const QListWidget *lista) {
+    QStringList textos;
+    for (int i = 0; i < lista->count(); ++i)
+        textos.append(lista->item(i)->text());
+    return textos;
 }
 
 void alAbrirseModal(std::function<void(QWidget *ventana)> accion) {

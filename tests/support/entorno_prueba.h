@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QListWidget>
 #include <QQueue>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -37,10 +38,15 @@ public:
 
     void escribirFichero(const QString &nombre, const QByteArray &datos) const;
     QByteArray leerFichero(const QString &nombre) const;
+    // Names of the folder's files that match `patron`, sorted by name.
+    QStringList ficheros(const QString &patron) const;
 
 private:
     QTemporaryDir temporal;
 };
+
+// The texts of a list's items, in order.
+QStringList textosDe(const QListWidget *lista);
 
 // The control of `ventana` named `nombre`; a missing one ends the test run.
 template <typename T> T *buscarControl(QWidget *ventana, const QString &nombre) {

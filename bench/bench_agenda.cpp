@@ -3,15 +3,13 @@
 // address book editor opening and closing, without and with a change.
 // Run: QT_QPA_PLATFORM=offscreen build/dev/bench/bench_agenda
 
+#include "addressbook/agenda_prueba.h"
 #include "addressbook/arbol_agenda.h"
 #include "addressbook/fichero_agenda.h"
 #include "addressbook/frm_agenda.h"
-#include "addressbook/registros_agenda.h"
 #include "app/frm_principal.h"
-#include "common/campos.h"
 #include "common/carpeta.h"
 #include "common/ficheros.h"
-#include "config/cifrado.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -29,25 +27,16 @@ constexpr int numeroGrupos = 1000;
 void escribirAgenda() {
     QRandomGenerator azar(42);
     QByteArray grupos;
-    for (int g = 0; g < numeroGrupos; ++g) {
-        GrupoAgenda grupo;
-        grupo.nombre = campoFijo(QStringLiteral("Grupo %1").arg(g), 25);
-        Cifrado::cifrarGrupo(grupo);
-        grupos += grupo.escribir();
-    }
+    for (int g = 0; g < numeroGrupos; ++g)
+        grupos += grupoCifrado(QStringLiteral("Grupo %1").arg(g));
     QByteArray contactos;
     for (int c = 0; c < numeroContactos; ++c) {
-        ContactoAgenda contacto;
         // Random names, mixed case, so that sorting has real work to do.
         QString nombre;
         for (int i = 0; i < 10; ++i)
             nombre.append(QChar(char16_t((azar.bounded(2) ? u'a' : u'A') + azar.bounded(26))));
-        contacto.nombre = campoFijo(nombre, 25);
-        contacto.prefijo = campoFijo(QStringLiteral("34"), 10);
-        contacto.telefono = campoFijo(QString::number(600000000 + c), 25);
-        contacto.grupo = campoFijo(QStringLiteral("Grupo %1").arg(azar.bounded(numeroGrupos)), 25);
-        Cifrado::cifrarContacto(contacto);
-        contactos += contacto.escribir();
+        const QString grupo = QStringLiteral("Grupo %1").arg(azar.bounded(numeroGrupos));
+        contactos += contactoCifrado(nombre, QStringLiteral("34"), QString::number(600000000 + c), grupo);
     }
     grabarFicheroAtomico(rutaFichero(QStringLiteral("groups.lst")), grupos);
     grabarFicheroAtomico(rutaFichero(QStringLiteral("contacts.lst")), contactos);

@@ -3,7 +3,7 @@
 // corpus folders <folder>/corpus/<target>/ and <folder>/hallazgos/.
 #include "apoyo_fuzz.h"
 
-#include "addressbook/registros_agenda.h"
+#include "addressbook/agenda_prueba.h"
 #include "common/campos.h"
 #include "config/cifrado.h"
 #include "config/fichero_configuracion.h"
@@ -60,28 +60,15 @@ QList<QByteArray> semillasPeticion() {
     return semillas;
 }
 
-QByteArray grupo(const QString &nombre) {
-    GrupoAgenda registro;
-    registro.nombre = campoFijo(nombre, 25);
-    Cifrado::cifrarGrupo(registro);
-    return registro.escribir();
-}
-
 QByteArray contacto(const QString &nombre, const QString &telefono, const QString &grupo,
                     bool reves = false) {
-    ContactoAgenda registro;
-    registro.nombre = campoFijo(nombre, 25);
-    registro.prefijo = campoFijo(QStringLiteral("34"), 10);
-    registro.telefono = campoFijo(telefono, 25);
-    registro.grupo = campoFijo(grupo, 25);
-    registro.envioReves = aFlag(reves);
-    Cifrado::cifrarContacto(registro);
-    return registro.escribir();
+    return contactoCifrado(nombre, QStringLiteral("34"), telefono, grupo, aFlag(reves));
 }
 
 // groups.lst, then contacts.lst.
 QList<QByteArray> semillasAgenda() {
-    const QByteArray grupos = grupo(QStringLiteral("Ninguno")) + grupo(QStringLiteral("Amigos"));
+    const QByteArray grupos =
+        grupoCifrado(QStringLiteral("Ninguno")) + grupoCifrado(QStringLiteral("Amigos"));
     const QByteArray contactos =
         contacto(QStringLiteral("Ana"), QStringLiteral("600000001"), QStringLiteral("Amigos")) +
         contacto(QStringLiteral("Beto"), QStringLiteral("600000002"), QStringLiteral("Ninguno"), true);
@@ -94,10 +81,9 @@ QList<QByteArray> semillasAgenda() {
 QList<QByteArray> semillasImportacion() {
     QByteArray version1;
     for (const auto &[nombre, numero] : {std::pair{"Ana", "600000001"}, std::pair{"Beto", "600000002"}})
-        version1 += Cifrado::cifrarTexto(campoFijo(QByteArray(nombre), 25)) +
-                    Cifrado::cifrarTexto(campoFijo(QByteArray(numero), 9));
-    const QByteArray contactos2 = campoFijo(QByteArray("Ana"), 25) + campoFijo(QByteArray("600000001"), 9) +
-                                  campoFijo(QByteArray("Amigos"), 25);
+        version1 += registroAgenda1(QString::fromLatin1(nombre), QString::fromLatin1(numero));
+    const QByteArray contactos2 =
+        registroContacto2(QStringLiteral("Ana"), QStringLiteral("600000001"), QStringLiteral("Amigos"));
     const QByteArray grupos2 = campoFijo(QByteArray("Amigos"), 25);
     return {juntarValores({QByteArray(1, 0), version1}), juntarValores({QByteArray(1, 0), version1.left(50)}),
             juntarValores({QByteArray(1, 1), "Ana\r\n600000001\r\nBeto\n600000002\n\nCris\r700000003"}),

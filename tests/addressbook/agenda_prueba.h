@@ -33,6 +33,16 @@ inline QByteArray contactoCifrado(const QString &nombre, const QString &prefijo,
     return contacto.escribir();
 }
 
+// A version 1.x record: both fields padded and scrambled over their full width.
+inline QByteArray registroAgenda1(const QString &nombre, const QString &telefono) {
+    return Cifrado::cifrarTexto(campoFijo(nombre, 25)) + Cifrado::cifrarTexto(campoFijo(telefono, 9));
+}
+
+// A version 2.x contact record: three padded fields, in clear.
+inline QByteArray registroContacto2(const QString &nombre, const QString &telefono, const QString &grupo) {
+    return campoFijo(nombre, 25) + campoFijo(telefono, 9) + campoFijo(grupo, 25);
+}
+
 // The record with its text fields unscrambled, for comparing with clear bytes.
 inline QByteArray contactoClaro(const QByteArray &cifrado) {
     ContactoAgenda contacto = ContactoAgenda::leer(cifrado);

@@ -16,15 +16,6 @@ using namespace Importacion;
 namespace {
 const QString ninguno = QStringLiteral("Ninguno");
 
-// A version 1.x record: both fields padded and scrambled over their full width.
-QByteArray registroAgenda1(const QString &nombre, const QString &telefono) {
-    return Cifrado::cifrarTexto(campoFijo(nombre, 25)) + Cifrado::cifrarTexto(campoFijo(telefono, 9));
-}
-
-QByteArray registroContacto2(const QString &nombre, const QString &telefono, const QString &grupo) {
-    return campoFijo(nombre, 25) + campoFijo(telefono, 9) + campoFijo(grupo, 25);
-}
-
 QStringList aplicar(ArbolAgenda &arbol, Tipo tipo, const QList<Entrada> &entradas) {
     Importador importador(arbol, tipo, entradas);
     QStringList log = importador.procesar(entradas.size());

@@ -84,12 +84,11 @@ private slots:
         EntornoPrueba entorno;
         QDir(entorno.carpeta()).mkdir(QStringLiteral("viejo"));
         entorno.escribirFichero(QStringLiteral("viejo/zarcel.lst"),
-                                Cifrado::cifrarTexto(campoFijo(QStringLiteral("Ana"), 25)) +
-                                    Cifrado::cifrarTexto(campoFijo(QStringLiteral("600000000"), 9)));
+                                registroAgenda1(QStringLiteral("Ana"), QStringLiteral("600000000")));
         entorno.escribirFichero(QStringLiteral("viejo/lista.txt"), "Ana\r\n600000000\r\n");
-        entorno.escribirFichero(QStringLiteral("viejo/contactos.lst"),
-                                campoFijo(QStringLiteral("Ana"), 25) +
-                                    campoFijo(QStringLiteral("600000000"), 9) + campoFijo(ninguno, 25));
+        entorno.escribirFichero(
+            QStringLiteral("viejo/contactos.lst"),
+            registroContacto2(QStringLiteral("Ana"), QStringLiteral("600000000"), ninguno));
         frmPrincipal principal;
         principal.cargarAgenda();
         QAction *accion[] = {principal.mnuAgendaImportarZarcel, principal.mnuAgendaImportarFicheroTexto,

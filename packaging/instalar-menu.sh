@@ -1,0 +1,36 @@
+#!/bin/sh
+# Puts Zarcel, with its icons, into this user's application menu. The launcher starts
+# the zarcel beside this script; run it again after moving the folder.
+# quitar-menu.sh removes exactly what this adds.
+set -e
+CARPETA=$(cd "$(dirname "$0")" && pwd)
+DATOS=${XDG_DATA_HOME:-$HOME/.local/share}
+TAMANOS="16 32 48 64 128 256"
+TEMPORAL=$(mktemp -d)
+trap 'rm -rf "$TEMPORAL"' EXIT
+
+# An Exec path goes in double quotes with " ` $ \ escaped, then every backslash is
+# doubled again as in any desktop-entry value; a % is written %%.
+EJECUTABLE=$(printf '%s\n' "$CARPETA/zarcel" | sed -e 's/[\\"`$]/\\&/g' -e 's/\\/\\\\/g' -e 's/%/%%/g')
+while IFS= read -r linea; do
+    case $linea in
+    Exec=*) printf 'Exec="%s"\n' "$EJECUTABLE" ;;
+    *) printf '%s\n' "$linea" ;;
+    esac
+done <"$CARPETA/zarcel.desktop" >"$TEMPORAL/zarcel.desktop"
+
+if command -v xdg-desktop-menu >/dev/null && command -v xdg-icon-resource >/dev/null; then
+    for lado in $TAMANOS; do
+        xdg-icon-resource install --noupdate --novendor --size "$lado" "$CARPETA/iconos/zarcel-$lado.png" zarcel
+    done
+    xdg-icon-resource forceupdate
+    xdg-desktop-menu install --novendor "$TEMPORAL/zarcel.desktop"
+else
+    for lado in $TAMANOS; do
+        mkdir -p "$DATOS/icons/hicolor/${lado}x$lado/apps"
+        cp "$CARPETA/iconos/zarcel-$lado.png" "$DATOS/icons/hicolor/${lado}x$lado/apps/zarcel.png"
+    done
+    mkdir -p "$DATOS/applications"
+    cp "$TEMPORAL/zarcel.desktop" "$DATOS/applications/zarcel.desktop"
+fi
+echo "Zarcel está en el menú de aplicaciones: $DATOS/applications/zarcel.desktop"

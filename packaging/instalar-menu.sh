@@ -1,11 +1,10 @@
 #!/bin/sh
 # Puts Zarcel, with its icons, into this user's application menu. The launcher starts
 # the zarcel beside this script; run it again after moving the folder.
-# quitar-menu.sh removes exactly what this adds.
+# Every path it creates is listed in .menu-instalado, which quitar-menu.sh follows.
 set -e
 CARPETA=$(cd "$(dirname "$0")" && pwd)
-DATOS=${XDG_DATA_HOME:-$HOME/.local/share}
-TAMANOS="16 32 48 64 128 256"
+. "$CARPETA/menu-comun.sh"
 TEMPORAL=$(mktemp -d)
 trap 'rm -rf "$TEMPORAL"' EXIT
 
@@ -19,12 +18,14 @@ while IFS= read -r linea; do
     esac
 done <"$CARPETA/zarcel.desktop" >"$TEMPORAL/zarcel.desktop"
 
-if command -v xdg-desktop-menu >/dev/null && command -v xdg-icon-resource >/dev/null; then
+[ -e "$RASTRO" ] || rastrear >"$TEMPORAL/antes"
+if hayXdg; then
     for lado in $TAMANOS; do
-        xdg-icon-resource install --noupdate --novendor --size "$lado" "$CARPETA/iconos/zarcel-$lado.png" zarcel
+        xdg-icon-resource install --mode user --noupdate --novendor --size "$lado" \
+            "$CARPETA/iconos/zarcel-$lado.png" zarcel
     done
-    xdg-icon-resource forceupdate
-    xdg-desktop-menu install --novendor "$TEMPORAL/zarcel.desktop"
+    xdg-icon-resource forceupdate --mode user
+    xdg-desktop-menu install --mode user --novendor "$TEMPORAL/zarcel.desktop"
 else
     for lado in $TAMANOS; do
         mkdir -p "$DATOS/icons/hicolor/${lado}x$lado/apps"
@@ -33,4 +34,6 @@ else
     mkdir -p "$DATOS/applications"
     cp "$TEMPORAL/zarcel.desktop" "$DATOS/applications/zarcel.desktop"
 fi
+# A second run keeps the list of the first: the paths it names are Zarcel's already.
+[ -e "$RASTRO" ] || rastrear | comm -13 "$TEMPORAL/antes" - >"$RASTRO"
 echo "Zarcel está en el menú de aplicaciones: $DATOS/applications/zarcel.desktop"

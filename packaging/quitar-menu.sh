@@ -1,19 +1,24 @@
 #!/bin/sh
-# Takes out of this user's application menu what instalar-menu.sh put there.
+# Takes out of this user's application menu exactly what instalar-menu.sh put there:
+# the paths it listed in .menu-instalado, files first, then the folders left empty.
 set -e
-DATOS=${XDG_DATA_HOME:-$HOME/.local/share}
-TAMANOS="16 32 48 64 128 256"
+CARPETA=$(cd "$(dirname "$0")" && pwd)
+. "$CARPETA/menu-comun.sh"
 
-if command -v xdg-desktop-menu >/dev/null && command -v xdg-icon-resource >/dev/null; then
-    xdg-desktop-menu uninstall --novendor zarcel.desktop
+if hayXdg; then
+    xdg-desktop-menu uninstall --mode user --novendor zarcel.desktop
     for lado in $TAMANOS; do
-        xdg-icon-resource uninstall --noupdate --size "$lado" zarcel
+        xdg-icon-resource uninstall --mode user --noupdate --size "$lado" zarcel
     done
-    xdg-icon-resource forceupdate
-else
-    rm -f "$DATOS/applications/zarcel.desktop"
-    for lado in $TAMANOS; do
-        rm -f "$DATOS/icons/hicolor/${lado}x$lado/apps/zarcel.png"
+    xdg-icon-resource forceupdate --mode user
+fi
+if [ -e "$RASTRO" ]; then
+    while IFS= read -r ruta; do
+        [ -d "$ruta" ] || rm -f "$ruta"
+    done <"$RASTRO"
+    sort -r "$RASTRO" | while IFS= read -r ruta; do
+        [ ! -d "$ruta" ] || rmdir "$ruta" 2>/dev/null || true
     done
+    rm -f "$RASTRO"
 fi
 echo "Zarcel ya no está en el menú de aplicaciones."

@@ -57,6 +57,8 @@ PROCESOS+=($!)
 PRINCIPAL=$(esperarVentana 'Zarcel v.3.0.2')
 [ -n "$PRINCIPAL" ] || fallo "no aparece la ventana principal"
 xdotool windowfocus --sync "$PRINCIPAL"
+xprop -id "$PRINCIPAL" _NET_WM_ICON | grep -q '^_NET_WM_ICON(CARDINAL) = ' ||
+    fallo "la ventana principal no lleva el icono del programa"
 fotografiar 'Zarcel v.3.0.2'
 import -window root "$ARTEFACTOS/pantalla.png" 2>/dev/null # the tray icon too
 

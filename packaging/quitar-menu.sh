@@ -5,6 +5,10 @@ set -e
 CARPETA=$(cd "$(dirname "$0")" && pwd)
 . "$CARPETA/menu-comun.sh"
 
+if [ ! -e "$RASTRO" ]; then
+    echo "Zarcel no está en el menú de aplicaciones: no hay nada que quitar."
+    exit 0
+fi
 if hayXdg; then
     xdg-desktop-menu uninstall --mode user --novendor zarcel.desktop
     for lado in $TAMANOS; do
@@ -12,13 +16,11 @@ if hayXdg; then
     done
     xdg-icon-resource forceupdate --mode user
 fi
-if [ -e "$RASTRO" ]; then
-    while IFS= read -r ruta; do
-        [ -d "$ruta" ] || rm -f "$ruta"
-    done <"$RASTRO"
-    sort -r "$RASTRO" | while IFS= read -r ruta; do
-        [ ! -d "$ruta" ] || rmdir "$ruta" 2>/dev/null || true
-    done
-    rm -f "$RASTRO"
-fi
+while IFS= read -r ruta; do
+    [ -d "$ruta" ] || rm -f "$ruta"
+done <"$RASTRO"
+sort -r "$RASTRO" | while IFS= read -r ruta; do
+    [ ! -d "$ruta" ] || rmdir "$ruta" 2>/dev/null || true
+done
+rm -f "$RASTRO"
 echo "Zarcel ya no está en el menú de aplicaciones."

@@ -21,11 +21,18 @@ void dibujarMovil(QPainter &pintor, const QRectF &cuerpo, const QColor &carcasa)
         }
     }
 }
+
+// A transparent square of `lado` logical pixels, holding `proporcion` device pixels per logical one.
+QPixmap lienzo(int lado, qreal proporcion) {
+    QPixmap imagen(QSize(lado, lado) * proporcion);
+    imagen.setDevicePixelRatio(proporcion);
+    imagen.fill(Qt::transparent);
+    return imagen;
+}
 } // namespace
 
-QPixmap dibujoMoviles() {
-    QPixmap imagen(96, 96);
-    imagen.fill(Qt::transparent);
+QPixmap dibujoMoviles(qreal proporcion) {
+    QPixmap imagen = lienzo(96, proporcion);
     QPainter pintor(&imagen);
     pintor.setRenderHint(QPainter::Antialiasing);
     dibujarMovil(pintor, QRectF(8, 14, 38, 76), QColor(60, 90, 160));
@@ -33,9 +40,8 @@ QPixmap dibujoMoviles() {
     return imagen;
 }
 
-QPixmap dibujoSaludos() {
-    QPixmap imagen(120, 120);
-    imagen.fill(Qt::transparent);
+QPixmap dibujoSaludos(qreal proporcion) {
+    QPixmap imagen = lienzo(120, proporcion);
     QPainter pintor(&imagen);
     pintor.setRenderHint(QPainter::Antialiasing);
     pintor.setPen(QPen(QColor(40, 40, 40), 3));

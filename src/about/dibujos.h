@@ -3,6 +3,7 @@
 #include <QPixmap>
 
 // The decorative pictures of the About and greetings windows, drawn at run time so
-// that the program ships no image files.
-QPixmap dibujoMoviles();
-QPixmap dibujoSaludos();
+// that the program ships no image files. They are drawn at the screen's pixel ratio
+// (the window's devicePixelRatioF()) so that they stay sharp on dense screens.
+QPixmap dibujoMoviles(qreal proporcion);
+QPixmap dibujoSaludos(qreal proporcion);

@@ -78,7 +78,7 @@ frmAbout::frmAbout(QWidget *padre) : QDialog(padre) {
     lblAbout->setText(textoAviso());
     pctMoviles = new QLabel(this);
     pctMoviles->setObjectName(QStringLiteral("pctMoviles"));
-    pctMoviles->setPixmap(dibujoMoviles());
+    pctMoviles->setPixmap(dibujoMoviles(devicePixelRatioF()));
     Label1 = new QLabel(QStringLiteral("Página web del programa:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label2 = new QLabel(QStringLiteral("Páginas de las pasarelas utilizadas:"), this);

@@ -45,7 +45,7 @@ frmCarajo::frmCarajo(QWidget *padre) : QDialog(padre) {
 
     imgTRP = new QLabel(this);
     imgTRP->setObjectName(QStringLiteral("imgTRP"));
-    imgTRP->setPixmap(dibujoSaludos());
+    imgTRP->setPixmap(dibujoSaludos(devicePixelRatioF()));
     btnCerrar = new QPushButton(QStringLiteral("&Cerrar"), this);
     btnCerrar->setObjectName(QStringLiteral("btnCerrar"));
     btnCerrar->setDefault(true);

@@ -2,12 +2,11 @@
 
 #include "app/arranque.h"
 #include "app/frm_principal.h"
+#include "app/icono.h"
 #include "common/titulo.h"
 
 #include <QCursor>
 #include <QMenu>
-#include <QPainter>
-#include <QPixmap>
 #include <QSystemTrayIcon>
 
 namespace {
@@ -15,23 +14,6 @@ frmMinimizado *bandejaActual = nullptr;
 std::optional<bool> &bandejaForzada() {
     static std::optional<bool> valor;
     return valor;
-}
-
-// A small speech bubble: the program's icon.
-QIcon iconoPrograma() {
-    QPixmap imagen(32, 32);
-    imagen.fill(Qt::transparent);
-    QPainter pintor(&imagen);
-    pintor.setRenderHint(QPainter::Antialiasing);
-    pintor.setBrush(QColor(0x1F, 0x6F, 0xB5));
-    pintor.setPen(Qt::NoPen);
-    pintor.drawRoundedRect(2, 3, 28, 20, 6, 6);
-    const QPoint punta[3] = {QPoint(8, 21), QPoint(8, 30), QPoint(16, 21)};
-    pintor.drawPolygon(punta, 3);
-    pintor.setPen(QPen(Qt::white, 2));
-    pintor.drawLine(8, 10, 24, 10);
-    pintor.drawLine(8, 16, 20, 16);
-    return QIcon(imagen);
 }
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "app/arranque.h"
+#include "app/icono.h"
 #include "app/instancia_unica.h"
 #include "common/cuadros.h"
 
@@ -15,6 +16,9 @@ int main(int argc, char *argv[]) {
     QApplication aplicacion(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Every window inherits the icon; the desktop file name ties the windows to the launcher.
+    QApplication::setWindowIcon(iconoPrograma());
+    QGuiApplication::setDesktopFileName(QStringLiteral("zarcel"));
     instalarCuadrosDeDialogo();
 
     Programa programa;

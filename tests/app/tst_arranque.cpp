@@ -50,6 +50,8 @@ private slots:
         // The tray icon is up whether the window shows or not.
         QVERIFY(programa.bandeja->icono->isVisible());
         QCOMPARE(programa.bandeja->icono->toolTip(), QStringLiteral("Zarcel v.3.0.2"));
+        // The rendered icons are linked in: a dense panel gets the large picture, not a blank.
+        QCOMPARE(programa.bandeja->icono->icon().pixmap(256).size(), QSize(256, 256));
     }
 
     void primerArranqueEscribeLaConfiguracion() {

@@ -7,6 +7,8 @@
 #include "config/registro.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 
 namespace {
 // The file bytes with every text field unscrambled, numeric fields as stored.
@@ -175,6 +177,15 @@ private slots:
         QVERIFY(entrada.startsWith("[Desktop Entry]\n"));
         QVERIFY(entrada.contains("\nExec=\"" + entorno.carpeta().toUtf8() +
                                  "/Mis \\\"programas\\\"/zarcel\" --hide\n"));
+        // The desktop's own checker, where installed, must accept the entry as written.
+        const QString validador = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+        if (!validador.isEmpty()) {
+            QProcess validacion;
+            validacion.start(validador, {registro::carpetaArranque() + QStringLiteral("/zarcel.desktop")});
+            QVERIFY(validacion.waitForFinished(10000));
+            QCOMPARE(validacion.readAll(), QByteArray());
+            QCOMPARE(validacion.exitCode(), 0);
+        }
         registro::quitarArranque();
         QVERIFY(!registro::hayArranque());
         registro::quitarArranque(); // removing twice is harmless

@@ -2,6 +2,7 @@
 
 #include "app/arranque.h"
 #include "app/frm_principal.h"
+#include "common/tiempos.h"
 #include "common/titulo.h"
 
 #include <QCursor>
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace {
 frmMinimizado *bandejaActual = nullptr;
@@ -56,6 +58,11 @@ frmMinimizado::frmMinimizado(QWidget *padre) : QWidget(padre) {
     mnuPrincipalCerrar = mnuPrincipal->addAction(QStringLiteral("Cerrar"));
     mnuPrincipalCerrar->setObjectName(QStringLiteral("mnuPrincipalCerrar"));
 
+    // The desktop announces no new tray to the program: a slow look is cheap and enough.
+    esperaBandeja = new QTimer(this);
+    esperaBandeja->setInterval(500);
+    connect(esperaBandeja, &QTimer::timeout, this, &frmMinimizado::comprobarBandeja);
+
     connect(mnuPrincipalAbrir, &QAction::triggered, this, &frmMinimizado::restaurar);
     connect(mnuPrincipalCerrar, &QAction::triggered, this, [this] { cerrarPrograma(this); });
     connect(icono, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason motivo) {
@@ -99,7 +106,28 @@ void frmMinimizado::restaurar() {
         return;
     principal->showNormal();
     principal->activateWindow();
-    principal->setFocus();
+    principal->devolverFoco();
+}
+
+void frmMinimizado::ocultarEnBandeja(frmPrincipal *principal) {
+    if (bandejaDisponible()) {
+        principal->minimizar();
+        return;
+    }
+    finEspera.setRemainingTime(tiempos().bandejaMs);
+    esperaBandeja->start(qMin(500, tiempos().bandejaMs));
+}
+
+void frmMinimizado::comprobarBandeja() {
+    const bool hayBandeja = bandejaDisponible();
+    if (!hayBandeja && !finEspera.hasExpired())
+        return;
+    esperaBandeja->stop();
+    if (hayBandeja)
+        ponerIconoBandeja(); // docks in the tray that has just appeared
+    frmPrincipal *principal = ventanaPrincipal();
+    if (principal && !principal->isVisible())
+        principal->minimizar();
 }
 
 bool frmMinimizado::bandejaDisponible() {

@@ -96,7 +96,11 @@ void frmPrincipal::opcionesBoton() {
 
 void frmPrincipal::opcionesMenu() {
     frmOpciones opciones(this);
-    opciones.exec();
+    // A new signature changes the part count: read it and recount after OK.
+    if (opciones.exec() == QDialog::Accepted) {
+        leerConfiguracion();
+        actualizarContadores();
+    }
 }
 
 void frmPrincipal::importar(int tipo) {

@@ -92,15 +92,14 @@ void frmPrincipal::editarAgenda() {
 void frmPrincipal::opcionesBoton() {
     opcionesMenu();
     cargarConfiguracion();
+    actualizarContadores(); // a new signature changes the part count
 }
 
+// The settings in memory stay as they were (they are re-read only after the
+// button's Opciones), so there is nothing new to count here.
 void frmPrincipal::opcionesMenu() {
     frmOpciones opciones(this);
-    // A new signature changes the part count: read it and recount after OK.
-    if (opciones.exec() == QDialog::Accepted) {
-        leerConfiguracion();
-        actualizarContadores();
-    }
+    opciones.exec();
 }
 
 void frmPrincipal::importar(int tipo) {

@@ -1,11 +1,13 @@
 #include "addressbook/dialogos.h"
 
 #include "addressbook/filtro_dialogos.h"
+#include "common/avisos.h"
 #include "common/colores.h"
 
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QQueue>
 
 namespace Dialogos {
@@ -48,11 +50,17 @@ QString elegirFichero(QFileDialog::AcceptMode modo, QWidget *propietario, const 
 
     QFileDialog dialogo(propietario, titulo, carpetaInicial, filtroPlataforma(filtro));
     dialogo.setAcceptMode(modo);
-    // Opening needs an existing file; saving asks before overwriting (Qt's default).
+    // Opening needs an existing file; saving asks before overwriting (Qt's default)
+    // and, below, before creating a new file: a No returns to the dialog.
     dialogo.setFileMode(modo == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
-        return QString();
-    return QDir::toNativeSeparators(dialogo.selectedFiles().constFirst());
+    for (;;) {
+        if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+            return QString();
+        const QString ruta = QDir::toNativeSeparators(dialogo.selectedFiles().constFirst());
+        if (modo == QFileDialog::AcceptOpen || QFileInfo::exists(ruta) ||
+            Avisos::pregunta(ruta + QStringLiteral("\nEl fichero no existe.\n¿Desea crearlo?")))
+            return ruta;
+    }
 }
 
 void vaciarColoresPersonalizados() {

@@ -16,7 +16,7 @@ QString abrirFichero(QWidget *propietario, const QString &filtro, const QString 
                      const QString &carpetaInicial);
 
 // Full path of the file to write; empty when cancelled. The dialog asks before
-// overwriting an existing file.
+// overwriting an existing file and before creating a new one.
 QString guardarFichero(QWidget *propietario, const QString &filtro, const QString &titulo,
                        const QString &carpetaInicial);
 

@@ -9,15 +9,21 @@
 #include "config/cifrado.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
-QByteArray leerOCrear(const QString &ruta) {
+// Adds the file's name to `ilegibles` when it exists but cannot be read.
+QByteArray leerOCrear(const QString &ruta, QStringList &ilegibles) {
     QByteArray datos;
-    if (!leerFichero(ruta, datos) && !QFile::exists(ruta)) {
+    if (leerFichero(ruta, datos))
+        return datos;
+    if (QFileInfo::exists(ruta)) {
+        ilegibles.append(QFileInfo(ruta).fileName());
+    } else {
         QFile fichero(ruta);
         fichero.open(QIODevice::WriteOnly); // an unwritable folder simply reads as empty
     }
-    return datos;
+    return QByteArray();
 }
 
 void cargarGrupos(ArbolAgenda &arbol, const QByteArray &datos) {
@@ -77,13 +83,25 @@ QString rutaContactos() {
     return rutaFichero(QStringLiteral("contacts.lst"));
 }
 
-void cargarArbolAgenda(ArbolAgenda &arbol) {
-    const QByteArray grupos = leerOCrear(rutaGrupos());
-    const QByteArray contactos = leerOCrear(rutaContactos());
+QStringList cargarArbolAgenda(ArbolAgenda &arbol) {
+    QStringList ilegibles;
+    const QByteArray grupos = leerOCrear(rutaGrupos(), ilegibles);
+    const QByteArray contactos = leerOCrear(rutaContactos(), ilegibles);
     arbol.cargaMasiva([&] {
         cargarGrupos(arbol, grupos);
         cargarContactos(arbol, contactos);
     });
+    return ilegibles;
+}
+
+QString avisoAgendaIlegible(const QStringList &ficheros) {
+    if (ficheros.size() == 1)
+        return QStringLiteral("No se ha podido leer el fichero %1 de la agenda. Para no perder lo que "
+                              "contiene, la agenda no se guardará.")
+            .arg(ficheros.constFirst());
+    return QStringLiteral("No se han podido leer los ficheros %1 de la agenda. Para no perder lo que "
+                          "contienen, la agenda no se guardará.")
+        .arg(ficheros.join(QStringLiteral(" y ")));
 }
 
 bool grabarArbolAgenda(const ArbolAgenda &arbol) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class ArbolAgenda;
 
@@ -12,7 +13,12 @@ QString rutaContactos();
 // Adds both files to the tree (expected empty). A missing file is created empty; an
 // empty group file gives the group "Ninguno". Records that cannot be placed are kept
 // aside in the tree and saved back as they were.
-void cargarArbolAgenda(ArbolAgenda &arbol);
+// Returns the names of the files that exist but could not be read: the tree then
+// lacks their records, and saving it would destroy them.
+QStringList cargarArbolAgenda(ArbolAgenda &arbol);
+
+// The user's message (Spanish) for such files: they are named, and the book is not saved.
+QString avisoAgendaIlegible(const QStringList &ficheros);
 
 // Rewrites both files from the tree, in the order of addition. Both are written out
 // before either replaces its old version, so a failed save leaves the old pair intact

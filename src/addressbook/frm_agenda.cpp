@@ -81,7 +81,9 @@ void frmAgenda::crearControles() {
 }
 
 void frmAgenda::cargar() {
-    cargarArbolAgenda(agenda);
+    ilegibles = cargarArbolAgenda(agenda);
+    if (!ilegibles.isEmpty())
+        Avisos::aviso(avisoAgendaIlegible(ilegibles));
     cmbGrupos->addItems(agenda.clavesGrupos());
     cmbGrupos->setCurrentIndex(-1);
     treeAgenda->expandAll();
@@ -180,7 +182,11 @@ bool frmAgenda::eventFilter(QObject *objeto, QEvent *evento) {
 bool frmAgenda::terminar() {
     if (terminado)
         return true;
-    if (cambios) {
+    if (cambios && !ilegibles.isEmpty()) {
+        if (!Avisos::pregunta(avisoAgendaIlegible(ilegibles) +
+                              QStringLiteral(" ¿Desea cerrar sin guardar los cambios?")))
+            return false;
+    } else if (cambios) {
         if (!grabarArbolAgenda(agenda) &&
             !Avisos::pregunta(
                 QStringLiteral("No se ha podido grabar la agenda. ¿Desea cerrar sin guardar los "

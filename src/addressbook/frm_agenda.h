@@ -4,6 +4,7 @@
 #include "addressbook/campos_contacto.h"
 
 #include <QDialog>
+#include <QStringList>
 
 class frmPrincipal;
 class QAction;
@@ -52,5 +53,7 @@ private:
     frmPrincipal *principal;
     ArbolAgenda agenda;
     bool cambios = false;
+    // Book files that exist but could not be read: saving would destroy them.
+    QStringList ilegibles;
     bool terminado = false;
 };

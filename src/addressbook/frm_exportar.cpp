@@ -26,7 +26,10 @@ void frmExportar::empezar() {
         txtLog->anadir(QStringLiteral("No se exportara ninguna entrada"));
     } else {
         arbol->vaciar();
-        cargarArbolAgenda(*arbol);
+        const QStringList ilegibles = cargarArbolAgenda(*arbol);
+        if (!ilegibles.isEmpty())
+            txtLog->anotar(QStringLiteral("No se ha podido leer %1: no se exporta lo que contiene")
+                               .arg(ilegibles.join(QStringLiteral(" ni "))));
         const TextoExportado texto = exportarTexto(*arbol);
         if (grabarFicheroAtomico(fichero, texto.datos)) {
             for (const QString &nombre : texto.nombres)

@@ -35,7 +35,14 @@ bool frmImportar::importando() const {
 void frmImportar::empezar() {
     btnCerrar->setEnabled(false);
     arbol->vaciar();
-    cargarArbolAgenda(*arbol);
+    const QStringList ilegibles = cargarArbolAgenda(*arbol);
+    agendaLeida = ilegibles.isEmpty();
+    if (!agendaLeida) {
+        anotar(avisoAgendaIlegible(ilegibles) + QStringLiteral(" No se importa nada."));
+        btnCerrar->setEnabled(true);
+        emit importacionTerminada();
+        return;
+    }
     const auto tipo = Importacion::Tipo(tipoImportacion);
     Importacion::Fuente fuente = Importacion::leerFuente(tipo, ficheroImportar);
     if (!fuente.error.isEmpty())
@@ -66,7 +73,7 @@ void frmImportar::done(int resultado) {
     // Closing in the middle keeps what was imported so far; the rest is not added.
     if (importando())
         terminarImportacion();
-    if (arbol->numeroNodos() > 0 && !grabarArbolAgenda(*arbol))
+    if (agendaLeida && arbol->numeroNodos() > 0 && !grabarArbolAgenda(*arbol))
         Avisos::aviso(QStringLiteral("No se ha podido grabar la agenda"));
     arbol->vaciar(); // a next opening starts from the files, not from this copy
     VentanaRegistroAgenda::done(resultado);

@@ -42,4 +42,5 @@ private:
 
     QTimer *temporizador; // the pieces of the import
     std::unique_ptr<Importacion::Importador> importador;
+    bool agendaLeida = false; // false: the book's files could not be read, nothing is saved
 };

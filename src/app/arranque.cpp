@@ -18,6 +18,8 @@ bool iniciarPrograma(Programa &programa, const QStringList &argumentos,
         Avisos::aviso(QStringLiteral("Ya hay una instancia de la aplicación ejecutandose"));
         return false;
     }
+    if (!instancia->fallo().isEmpty())
+        Avisos::aviso(instancia->fallo());
     programa.instancia = std::move(instancia);
     InstanciaUnica *bloqueo = programa.instancia.get();
     Terminacion::alTerminar([bloqueo] { bloqueo->liberar(); });
@@ -30,7 +32,7 @@ bool iniciarPrograma(Programa &programa, const QStringList &argumentos,
     programa.principal->preseleccionarPasarela();
     programa.principal->actualizarContadores();
     if (arrancarOculto(argumentos))
-        programa.principal->minimizar();
+        programa.bandeja->ocultarEnBandeja(programa.principal.get());
     else
         programa.principal->show();
     return true;

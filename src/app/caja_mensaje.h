@@ -15,7 +15,18 @@ public:
     int limite() const { return maximo; }
     void ponerLimite(int caracteres) { maximo = caracteres; }
 
+protected:
+    // The user's typing, pastes, drops and input-method text are cut to what fits
+    // before they enter the document, so the undo history only ever holds texts
+    // within the limit.
+    void keyPressEvent(QKeyEvent *evento) override;
+    void inputMethodEvent(QInputMethodEvent *evento) override;
+    void insertFromMimeData(const QMimeData *origen) override;
+
 private:
+    // The longest start of `texto` that fits in place of the selection, with its
+    // line breaks as the document will hold them.
+    QString loQueCabe(const QString &texto) const;
     void recortarInsercion(int posicion, int quitados, int anadidos);
 
     int maximo = 1000;

@@ -3,11 +3,13 @@
 #include "app/arranque.h"
 #include "app/frm_principal.h"
 #include "app/icono.h"
+#include "common/tiempos.h"
 #include "common/titulo.h"
 
 #include <QCursor>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace {
 frmMinimizado *bandejaActual = nullptr;
@@ -37,6 +39,11 @@ frmMinimizado::frmMinimizado(QWidget *padre) : QWidget(padre) {
     mnuPrincipal->addSeparator()->setObjectName(QStringLiteral("mnuPrincipalSeparador"));
     mnuPrincipalCerrar = mnuPrincipal->addAction(QStringLiteral("Cerrar"));
     mnuPrincipalCerrar->setObjectName(QStringLiteral("mnuPrincipalCerrar"));
+
+    // The desktop announces no new tray to the program: a slow look is cheap and enough.
+    esperaBandeja = new QTimer(this);
+    esperaBandeja->setInterval(500);
+    connect(esperaBandeja, &QTimer::timeout, this, &frmMinimizado::comprobarBandeja);
 
     connect(mnuPrincipalAbrir, &QAction::triggered, this, &frmMinimizado::restaurar);
     connect(mnuPrincipalCerrar, &QAction::triggered, this, [this] { cerrarPrograma(this); });
@@ -81,7 +88,28 @@ void frmMinimizado::restaurar() {
         return;
     principal->showNormal();
     principal->activateWindow();
-    principal->setFocus();
+    principal->devolverFoco();
+}
+
+void frmMinimizado::ocultarEnBandeja(frmPrincipal *principal) {
+    if (bandejaDisponible()) {
+        principal->minimizar();
+        return;
+    }
+    finEspera.setRemainingTime(tiempos().bandejaMs);
+    esperaBandeja->start(qMin(500, tiempos().bandejaMs));
+}
+
+void frmMinimizado::comprobarBandeja() {
+    const bool hayBandeja = bandejaDisponible();
+    if (!hayBandeja && !finEspera.hasExpired())
+        return;
+    esperaBandeja->stop();
+    if (hayBandeja)
+        ponerIconoBandeja(); // docks in the tray that has just appeared
+    frmPrincipal *principal = ventanaPrincipal();
+    if (principal && !principal->isVisible())
+        principal->minimizar();
 }
 
 bool frmMinimizado::bandejaDisponible() {

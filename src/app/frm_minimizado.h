@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QWidget>
 #include <optional>
 
 class QAction;
+class QTimer;
+class frmPrincipal;
 class QMenu;
 class QSystemTrayIcon;
 
@@ -23,6 +26,10 @@ public:
     void quitarIconoBandeja();
     void eventoBandeja(int numero);
     void restaurar();
+    // The "--hide" start: hides `principal` in the tray. When the desktop has no tray
+    // yet (a login start can come before the panel), waits up to tiempos().bandejaMs
+    // for one to appear, then leaves the window minimised in the taskbar instead.
+    void ocultarEnBandeja(frmPrincipal *principal);
 
     QSystemTrayIcon *icono;
     QMenu *mnuPrincipal;
@@ -33,6 +40,12 @@ public:
     // program with no window and no icon: it is minimised instead.
     static bool bandejaDisponible();
     static void forzarBandeja(std::optional<bool> disponible); // test seam
+
+private:
+    void comprobarBandeja();
+
+    QTimer *esperaBandeja;
+    QDeadlineTimer finEspera;
 };
 
 frmMinimizado *ventanaBandeja();

@@ -87,6 +87,8 @@ frmPrincipal::frmPrincipal(QWidget *padre) : QMainWindow(padre) {
 
     connect(txtMensaje, &QPlainTextEdit::textChanged, this, &frmPrincipal::actualizarContadores);
     connect(cmbPasarela, &QComboBox::currentTextChanged, this, &frmPrincipal::actualizarContadores);
+    // Choosing the same gateway again recounts too (the signature may have changed).
+    connect(cmbPasarela, &QComboBox::activated, this, &frmPrincipal::actualizarContadores);
     conectarComandos();
     destinatarios = new ListaDestinatarios(this);
 
@@ -338,7 +340,8 @@ void frmPrincipal::aplicarColores() {
     for (QLabel *etiqueta : {lblCaracteres, lblPartes, lblAgenda, lblGrupo, lblPasarela, lblEnvioEsporadico})
         ponerColores(etiqueta, QPalette::Window, QColor(), QPalette::WindowText, textoPrincipal);
 
-    for (QWidget *fondo : std::initializer_list<QWidget *>{this, centralWidget(), Frame1, Frame2}) {
+    // Not the QMainWindow itself: its palette would paint the menu bar and menus too.
+    for (QWidget *fondo : std::initializer_list<QWidget *>{centralWidget(), Frame1, Frame2}) {
         ponerColores(fondo, QPalette::Window, fondoPantalla, QPalette::WindowText, QColor());
     }
     for (QPushButton *boton :
@@ -360,10 +363,18 @@ void frmPrincipal::nuevoMensaje() {
 }
 
 void frmPrincipal::minimizar() {
+    focoAlOcultar = focusWidget();
     if (frmMinimizado::bandejaDisponible())
         hide();
     else
         showMinimized();
+}
+
+void frmPrincipal::devolverFoco() {
+    QWidget *control = focoAlOcultar;
+    if (!control || control == this || !control->isEnabled())
+        control = txtMensaje;
+    control->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void frmPrincipal::closeEvent(QCloseEvent *evento) {

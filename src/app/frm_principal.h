@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 class CajaMensaje;
 class ListaDestinatarios;
@@ -37,6 +38,9 @@ public:
 
     void nuevoMensaje();
     void minimizar();
+    // Gives the keyboard focus back to the control that had it when the window
+    // was hidden, or to txtMensaje.
+    void devolverFoco();
     // Commands of the buttons and menus. Each one that opens a window does so modally.
     void btnEnviar_Click();  // Send: the message to the recipients
     void mensajePrueba();    // Test message to the own number
@@ -127,6 +131,7 @@ private:
     void aplicarColores();
 
     QList<QAction *> accionesConAtajo;
+    QPointer<QWidget> focoAlOcultar;
     bool cierrePermitido = false;
 };
 

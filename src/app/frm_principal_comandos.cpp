@@ -92,8 +92,11 @@ void frmPrincipal::editarAgenda() {
 void frmPrincipal::opcionesBoton() {
     opcionesMenu();
     cargarConfiguracion();
+    actualizarContadores(); // a new signature changes the part count
 }
 
+// The settings in memory stay as they were (they are re-read only after the
+// button's Opciones), so there is nothing new to count here.
 void frmPrincipal::opcionesMenu() {
     frmOpciones opciones(this);
     opciones.exec();

@@ -13,7 +13,18 @@ InstanciaUnica::InstanciaUnica(const QString &rutaBloqueo)
 InstanciaUnica::~InstanciaUnica() = default;
 
 bool InstanciaUnica::adquirir() {
-    return bloqueo->tryLock(0);
+    descripcionFallo.clear();
+    if (bloqueo->tryLock(0))
+        return true;
+    if (bloqueo->error() == QLockFile::LockFailedError)
+        return false;
+    const QString causa = bloqueo->error() == QLockFile::PermissionError
+                              ? QStringLiteral("sin permiso para crear")
+                              : QStringLiteral("error al crear");
+    descripcionFallo = QStringLiteral("No se ha podido comprobar si hay otra instancia ejecutándose (%1 %2); "
+                                      "el programa arranca igualmente")
+                           .arg(causa, QDir::toNativeSeparators(bloqueo->fileName()));
+    return true;
 }
 
 void InstanciaUnica::liberar() {

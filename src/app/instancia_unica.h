@@ -12,11 +12,15 @@ public:
     explicit InstanciaUnica(const QString &rutaBloqueo = rutaPorDefecto());
     ~InstanciaUnica();
 
-    bool adquirir(); // false when another copy holds the lock
+    // False only when another copy holds the lock. Any other failure lets the
+    // program run without the lock; fallo() then says, in Spanish, what failed.
+    bool adquirir();
     void liberar();
+    QString fallo() const { return descripcionFallo; }
 
     static QString rutaPorDefecto();
 
 private:
     std::unique_ptr<QLockFile> bloqueo;
+    QString descripcionFallo;
 };

@@ -8,8 +8,8 @@
 
 #include <unistd.h>
 
-bool grabarFicheroAtomico(const QString &ruta, const QByteArray &datos) {
-    return grabarFicherosAtomicos({{ruta, datos}});
+bool grabarFicheroAtomico(const QString &ruta, const QByteArray &datos, bool privado) {
+    return grabarFicherosAtomicos({{ruta, datos, privado}});
 }
 
 bool grabarFicherosAtomicos(const QList<FicheroNuevo> &ficheros) {
@@ -19,6 +19,8 @@ bool grabarFicherosAtomicos(const QList<FicheroNuevo> &ficheros) {
         // Unbuffered, so that a short write on a full disk shows in write()'s count:
         // a buffered QSaveFile commits a truncated file and reports success.
         if (!nuevo->open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+            // QSaveFile gives the new file the old one's mode, or the umask's for a new one.
+            (fichero.privado && !nuevo->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) ||
             nuevo->write(fichero.datos) != fichero.datos.size() || ::fsync(nuevo->handle()) != 0)
             return false; // the unfinished files vanish with their QSaveFile
     }

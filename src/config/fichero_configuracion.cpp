@@ -39,5 +39,6 @@ bool escribirConfiguracionPorDefecto() {
 }
 
 bool grabarConfiguracion(const Configuracion &registro) {
-    return grabarFicheroAtomico(rutaConfiguracion(), configuracionABytes(registro));
+    // It holds the proxy password, scrambled in a way anyone can undo: owner only.
+    return grabarFicheroAtomico(rutaConfiguracion(), configuracionABytes(registro), true);
 }

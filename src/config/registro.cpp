@@ -4,7 +4,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QList>
 #include <QStandardPaths>
+
+#include <utility>
 
 #ifdef Q_OS_WIN
 #include <QSettings>
@@ -23,30 +26,82 @@ QString rutaEntrada() {
     return carpetaArranque() + QStringLiteral("/zarcel.desktop");
 }
 
-// Quotes one Exec argument the way desktop entries require.
-QString citarArgumento(const QString &argumento) {
-    QString citado;
-    for (QChar c : argumento) {
+// Characters that oblige an Exec argument to be quoted.
+const QString reservadosExec = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+
+// The program path as one Exec argument: "%" doubled, and quoted when it holds a
+// reserved character (inside the quotes, backslash, double quote, backtick and
+// dollar take a backslash).
+QString argumentoExec(const QString &ruta) {
+    QString argumento;
+    bool citar = false;
+    for (QChar c : ruta) {
+        citar = citar || reservadosExec.contains(c);
         if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
-            citado += QLatin1Char('\\');
-        citado += c;
+            argumento += QLatin1Char('\\');
+        argumento += c;
+        if (c == QLatin1Char('%'))
+            argumento += QLatin1Char('%');
     }
-    return QLatin1Char('"') + citado + QLatin1Char('"');
+    return citar ? QLatin1Char('"') + argumento + QLatin1Char('"') : argumento;
 }
 
-QString descitarArgumento(const QString &texto, qsizetype &posicion) {
-    QString argumento;
-    if (posicion < texto.size() && texto.at(posicion) == QLatin1Char('"')) {
-        for (++posicion; posicion < texto.size() && texto.at(posicion) != QLatin1Char('"'); ++posicion) {
-            if (texto.at(posicion) == QLatin1Char('\\') && posicion + 1 < texto.size())
-                ++posicion;
-            argumento += texto.at(posicion);
+// The string-value escapes of a desktop entry, applied on top of the Exec quoting.
+const QList<std::pair<QChar, QChar>> escapesCadena = {{QLatin1Char('\\'), QLatin1Char('\\')},
+                                                      {QLatin1Char('\n'), QLatin1Char('n')},
+                                                      {QLatin1Char('\t'), QLatin1Char('t')},
+                                                      {QLatin1Char('\r'), QLatin1Char('r')}};
+
+QString escaparCadena(const QString &valor) {
+    QString escapado;
+    for (QChar c : valor) {
+        for (const auto &[caracter, letra] : escapesCadena) {
+            if (c == caracter) {
+                escapado += QLatin1Char('\\');
+                c = letra;
+                break;
+            }
         }
-        ++posicion;
-    } else {
-        for (; posicion < texto.size() && texto.at(posicion) != QLatin1Char(' '); ++posicion)
-            argumento += texto.at(posicion);
+        escapado += c;
     }
+    return escapado;
+}
+
+QString desescaparCadena(const QString &valor) {
+    QString texto;
+    for (qsizetype i = 0; i < valor.size(); ++i) {
+        QChar c = valor.at(i);
+        if (c == QLatin1Char('\\') && i + 1 < valor.size()) {
+            c = valor.at(++i);
+            if (c == QLatin1Char('s'))
+                c = QLatin1Char(' ');
+            for (const auto &[caracter, letra] : escapesCadena) {
+                if (c == letra)
+                    c = caracter;
+            }
+        }
+        texto += c;
+    }
+    return texto;
+}
+
+// Reads the first Exec argument at `posicion` (after string unescaping) and leaves
+// `posicion` after it.
+QString leerArgumentoExec(const QString &exec, qsizetype &posicion) {
+    QString argumento;
+    const bool citado = posicion < exec.size() && exec.at(posicion) == QLatin1Char('"');
+    for (posicion += citado ? 1 : 0; posicion < exec.size(); ++posicion) {
+        QChar c = exec.at(posicion);
+        if (citado ? c == QLatin1Char('"') : c == QLatin1Char(' '))
+            break;
+        if (citado && c == QLatin1Char('\\') && posicion + 1 < exec.size())
+            c = exec.at(++posicion);
+        else if (c == QLatin1Char('%') && posicion + 1 < exec.size() && exec.at(posicion + 1) == c)
+            ++posicion;
+        argumento += c;
+    }
+    if (citado)
+        ++posicion;
     return argumento;
 }
 #else
@@ -75,7 +130,7 @@ void ponerArranque(const QString &rutaEjecutable) {
                                            "Name=Zarcel\n"
                                            "Comment=Envio de SMS por pasarelas web\n"
                                            "Exec=") +
-                            citarArgumento(rutaEjecutable) +
+                            escaparCadena(argumentoExec(rutaEjecutable)) +
                             QStringLiteral(" --hide\n"
                                            "Terminal=false\n");
     QDir().mkpath(carpetaArranque());
@@ -90,9 +145,9 @@ QString comandoArranque() {
     for (const QString &linea : lineas) {
         if (!linea.startsWith(QLatin1String("Exec=")))
             continue;
-        const QString exec = linea.mid(5).trimmed();
+        const QString exec = desescaparCadena(linea.mid(5).trimmed());
         qsizetype posicion = 0;
-        const QString programa = descitarArgumento(exec, posicion);
+        const QString programa = leerArgumentoExec(exec, posicion);
         return programa.isEmpty() ? QString() : programa + exec.mid(posicion);
     }
     return QString();

@@ -175,8 +175,6 @@ private slots:
         QCOMPARE(registro::comandoArranque(), programa + QStringLiteral(" --hide"));
         const QByteArray entrada = entorno.leerFichero(QStringLiteral("autostart/zarcel.desktop"));
         QVERIFY(entrada.startsWith("[Desktop Entry]\n"));
-        QVERIFY(entrada.contains("\nExec=\"" + entorno.carpeta().toUtf8() +
-                                 "/Mis \\\"programas\\\"/zarcel\" --hide\n"));
         // The desktop's own checker, where installed, must accept the entry as written.
         const QString validador = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
         if (!validador.isEmpty()) {

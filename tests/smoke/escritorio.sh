@@ -16,14 +16,19 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$TEMPORAL/programa"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 
-# Starts the X server on a free display (size PANTALLA, 1024x768x24 unless set) and the
-# tray; returns 1 when X does not start.
+# Starts the X server on a free display (size PANTALLA, 1024x768x24 unless set) and,
+# unless SIN_BANDEJA is set, the tray; returns 1 when X does not start.
 iniciarEscritorio() {
     Xvfb -displayfd 3 -screen 0 "${PANTALLA:-1024x768x24}" -nolisten tcp 3>"$TEMPORAL/pantalla" 2>"$TEMPORAL/xvfb.log" &
     PROCESOS+=($!)
     for _ in $(seq 100); do [ -s "$TEMPORAL/pantalla" ] && break; sleep 0.1; done
     [ -s "$TEMPORAL/pantalla" ] || return 1
     export DISPLAY=:$(head -1 "$TEMPORAL/pantalla")
+    [ -n "${SIN_BANDEJA:-}" ] || iniciarBandeja
+}
+
+# Starts a system tray on the running X server.
+iniciarBandeja() {
     trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
         >"$TEMPORAL/trayer.log" 2>&1 &
     PROCESOS+=($!)

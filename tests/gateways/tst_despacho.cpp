@@ -90,7 +90,7 @@ private slots:
     // A cancel during the pause ends it at once; nothing more of the message goes out.
     void cancelarEnLaPausa() {
         BancoPasarela banco;
-        tiempos().reintentoMs = 3000;
+        tiempos().reintentoMs = 1500;
         banco.simulador.opciones.fallarPrimeros = 99;
         QTimer::singleShot(300, &banco.socket, [&banco] {
             banco.salida.cancelada = true;
@@ -98,8 +98,8 @@ private slots:
         });
         QElapsedTimer reloj;
         reloj.start();
-        banco.enviar(u"Navegalia"_s, QString(300, u'x'));
-        QVERIFY2(reloj.elapsed() < 2000, "the cancel did not end the pause");
+        banco.enviar(u"Navegalia"_s, QString(141, u'x'));
+        QVERIFY2(reloj.elapsed() < 1000, "the cancel did not end the pause");
         QCOMPARE(banco.simulador.peticiones().size(), 1);
         QCOMPARE(banco.salida.lineas.last(), reintentando);
     }

@@ -155,20 +155,6 @@ private slots:
         if (pasarela == QStringLiteral("Amena"))
             QCOMPARE(banco.intercambio.peticion.cookie, QStringLiteral(";WEBSMS_TEST_COOKIE=testcookie"));
     }
-
-    // Whatever the settings hold, no CR or LF splits a request line.
-    void sinSaltosDentroDeLasLineas() {
-        BancoPasarela banco;
-        asignarCampo(configuracion.email, QStringLiteral("yo@x.com\r\nX-Inyectada: 1"));
-        QVERIFY(preparar(banco, QStringLiteral("WebServicio"), QStringLiteral("600\n000001")));
-        banco.intercambio.enviarPeticion();
-        QVERIFY(banco.ultimaPeticion().startsWith(
-            "GET /servicios/gsmmoviles/enviarmensaje.phtml?correoenvia=yo@x."
-            "comX-Inyectada: 1&numero=600000001&mensaje=Hola+mundo HTTP/1.0\r\n"));
-        banco.intercambio.peticion.cookie = QStringLiteral("SID=1\r\nX-Inyectada: 2");
-        banco.intercambio.enviarPeticion();
-        QVERIFY(banco.ultimaPeticion().contains("\r\nCookie: SID=1X-Inyectada: 2\r\nCookie2: "));
-    }
 };
 
 ZARCEL_TEST_MAIN(PruebaPlantillas)

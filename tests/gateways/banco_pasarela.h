@@ -1,37 +1,84 @@
 #pragma once
 
-#include "salida_grabada.h"
-#include "servidor_grabador.h"
 #include "support/entorno_prueba.h"
 
 #include "common/campos.h"
 #include "config/fichero_configuracion.h"
+#include "gateways/despacho.h"
 #include "gateways/intercambio.h"
+#include "gateways/salida_envio.h"
+#include "simulador_pasarelas.h"
 
+#include <QTcpServer>
 #include <QTcpSocket>
 
-// One exchange wired to a recording server: direct connections are diverted to
-// it, and usarProxy() makes it the configured proxy instead.
+#include <functional>
+
+// Records what a send reports. `cancelada` is the send window's cancel flag.
+class SalidaGrabada : public Pasarelas::SalidaEnvio {
+public:
+    QStringList lineas;
+    QStringList respuestas;
+    bool cancelada = false;
+    std::function<void(const QString &linea)> alLogear; // lets a test act when a line appears
+
+    void logea(const QString &linea) override {
+        lineas.append(linea);
+        if (alLogear)
+            alLogear(linea);
+    }
+    bool cancelado() const override { return cancelada; }
+    void mostrarRespuesta(const QString &respuesta) override { respuestas.append(respuesta); }
+};
+
+// One exchange wired to the gateway stand-in, which records every request's bytes:
+// direct connections are diverted to it, and usarProxy() names a proxy instead.
 struct BancoPasarela {
     EntornoPrueba entorno;
-    ServidorGrabador servidor;
+    Simulador::SimuladorPasarelas simulador;
     QTcpSocket socket;
     SalidaGrabada salida;
     Pasarelas::Intercambio intercambio{socket, salida};
 
     BancoPasarela() {
-        intercambio.desviarConexionesDirectas(QStringLiteral("127.0.0.1"), servidor.puerto());
+        simulador.iniciar();
+        intercambio.desviarConexionesDirectas(QStringLiteral("127.0.0.1"), simulador.puerto());
         asignarCampo(configuracion.email, QStringLiteral("yo@example.com"));
     }
 
-    void usarProxy(const QString &usuario = QString(), const QString &clave = QString()) {
+    void usarProxy(const QString &usuario = {}, const QString &clave = {}, quint16 puerto = 0) {
         configuracion.usarProxy = aFlag(true);
         asignarCampo(configuracion.proxy, QStringLiteral(" 127.0.0.1 "));
-        asignarCampo(configuracion.puerto, QString::number(servidor.puerto()));
+        asignarCampo(configuracion.puerto, QString::number(puerto ? puerto : simulador.puerto()));
         asignarCampo(configuracion.usuario, usuario);
         asignarCampo(configuracion.password, clave);
     }
 
-    // The bytes of the latest connection the server saw.
-    QByteArray ultimaPeticion() const { return servidor.peticiones.value(servidor.peticiones.size() - 1); }
+    QByteArray ultimaPeticion() const {
+        return simulador.peticiones().isEmpty() ? QByteArray() : simulador.peticiones().last().bruta;
+    }
+
+    void enviar(const QString &pasarela, const QString &mensaje,
+                const QString &prefijo = QStringLiteral("34"), bool inverso = false) {
+        Pasarelas::enviarMensaje(intercambio, pasarela, prefijo, QStringLiteral("600000001"), mensaje,
+                                 inverso);
+    }
+
+    // Sends a short accented message through `pasarela` and checks that the stand-in
+    // took exactly one form, found nothing wrong in it, and that the send succeeded.
+    void comprobarEnvioAceptado(const QString &pasarela) {
+        enviar(pasarela, QStringLiteral("¿Qué tal, Ñandú?"));
+        const auto formularios = simulador.formulariosRecibidos();
+        QVERIFY2(formularios.size() == 1, qPrintable(salida.lineas.join(QLatin1Char('\n'))));
+        QCOMPARE(formularios.first().problemas, QStringList());
+        QVERIFY(formularios.first().exito);
+        QCOMPARE(salida.lineas.last(), QStringLiteral("Mensaje enviado correctamente"));
+    }
 };
+
+// A loopback port on which nothing listens: connections to it are refused.
+inline quint16 puertoCerrado() {
+    QTcpServer libre;
+    libre.listen(QHostAddress::LocalHost, 0);
+    return libre.serverPort();
+}

@@ -3,223 +3,159 @@
 #include "common/tiempos.h"
 
 #include <QElapsedTimer>
+#include <QTcpServer>
 #include <QTimer>
 
+#include <sys/socket.h>
+
 using namespace Pasarelas;
+using namespace Qt::StringLiterals;
 
 namespace {
-Peticion peticionDePrueba(const QString &metodo, const QString &cuerpo, const QString &cookie) {
-    return {QStringLiteral("h.example"),
-            metodo,
-            QStringLiteral("/r HTTP/1.0"),
-            QString(),
-            QStringLiteral("http://h.example/f"),
-            cookie,
-            cuerpo,
-            QStringLiteral("OK")};
-}
+// A loopback server that answers the first request of each connection, once its
+// blank line has come, with `trozos` (a short pause between them), then ends as told.
+class ServidorGuionado : public QObject {
+public:
+    enum class Final { cerrar, mantener, reiniciar };
+    QList<QByteArray> trozos;
+    Final final = Final::cerrar;
+    bool callar = false;
 
-const QByteArray cabeceraDePrueba("Referer: http://h.example/f\r\n"
-                                  "Connection: Close\r\n"
-                                  "User-Agent: Mozilla/4.7 [en] (Linux; U)\r\n"
-                                  "Host: h.example\r\n");
+    ServidorGuionado() {
+        servidor.listen(QHostAddress::LocalHost, 0);
+        connect(&servidor, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket *conexion = servidor.nextPendingConnection();
+            connect(conexion, &QTcpSocket::readyRead, this,
+                    [this, conexion, recibido = QByteArray()]() mutable {
+                        const bool antes = recibido.contains("\r\n\r\n");
+                        recibido += conexion->readAll();
+                        if (!antes && recibido.contains("\r\n\r\n") && !callar)
+                            reproducir(conexion, trozos);
+                    });
+        });
+    }
+    quint16 puerto() const { return servidor.serverPort(); }
+
+private:
+    void reproducir(QTcpSocket *conexion, QList<QByteArray> pendientes) {
+        if (!pendientes.isEmpty()) {
+            conexion->write(pendientes.takeFirst());
+            conexion->flush();
+            QTimer::singleShot(30, conexion,
+                               [this, conexion, pendientes] { reproducir(conexion, pendientes); });
+        } else if (final == Final::cerrar) {
+            conexion->disconnectFromHost();
+        } else if (final == Final::reiniciar) {
+            const linger inmediato{1, 0};
+            setsockopt(int(conexion->socketDescriptor()), SOL_SOCKET, SO_LINGER, &inmediato,
+                       sizeof inmediato);
+            conexion->abort();
+        }
+    }
+    QTcpServer servidor;
+};
+using F = ServidorGuionado::Final;
+
+// How the server behaves, and what the exchange must make of it.
+struct Caso {
+    QList<QByteArray> trozos;
+    F final;
+    bool callar;
+    QString exito;
+    bool aceptado;
+    QString mostrada; // the answer as shown: every LF made CR LF
+    bool hastaElLimite;
+};
 } // namespace
+Q_DECLARE_METATYPE(Caso)
 
 class PruebaIntercambio : public QObject {
     Q_OBJECT
-private slots:
-    void forma_data() {
-        QTest::addColumn<QString>("metodo");
-        QTest::addColumn<QString>("cuerpo");
-        QTest::addColumn<QString>("cookie");
-        QTest::addColumn<QByteArray>("resto");
-        const QByteArray tipo("Content-type: application/x-www-form-urlencoded\r\n");
-        QTest::newRow("POST de 37")
-            << "POST"
-            << "abcdefghijklmnopqrstuvwxyz0123456789A"
-            << "" << tipo + "Content-length: 37\r\n\r\nabcdefghijklmnopqrstuvwxyz0123456789A\r\n\r\n";
-        QTest::newRow("POST acentuado") << "POST"
-                                        << "ñé"
-                                        << "" << tipo + "Content-length: 2\r\n\r\n\xF1\xE9\r\n\r\n";
-        QTest::newRow("GET sin cuerpo") << "GET"
-                                        << "nunca=enviado"
-                                        << "" << tipo + "\r\n\r\n";
-        QTest::newRow("post en minusculas es GET") << "post"
-                                                   << "a=1"
-                                                   << "" << tipo + "\r\n\r\n";
-        QTest::newRow("cookie en blanco") << "GET"
-                                          << "\r\n"
-                                          << "   " << tipo + "\r\n\r\n";
-        QTest::newRow("cookie") << "POST"
-                                << ""
-                                << "a=1;b=2"
-                                << "Cookie: a=1;b=2\r\nCookie2: $Version=\"1\"\r\n" + tipo +
-                                       "Content-length: 0\r\n\r\n\r\n\r\n";
-    }
-    void forma() {
-        QFETCH(QString, metodo);
-        QFETCH(QString, cuerpo);
-        QFETCH(QString, cookie);
-        QFETCH(QByteArray, resto);
-        BancoPasarela banco;
-        banco.servidor.porDefecto = ServidorGrabador::respuesta("OK");
-        banco.intercambio.peticion = peticionDePrueba(metodo, cuerpo, cookie);
-        QVERIFY(banco.intercambio.enviarPeticion());
-        QCOMPARE(banco.ultimaPeticion(), metodo.toLatin1() + " /r HTTP/1.0\r\n" + cabeceraDePrueba + resto);
-    }
-
-    // A proxy line is sent only through a proxy, and only when it holds something.
-    void autorizacionSoloConProxy() {
-        BancoPasarela banco;
-        banco.servidor.porDefecto = ServidorGrabador::respuesta("OK");
-        banco.intercambio.peticion = peticionDePrueba(QStringLiteral("GET"), QString(), QString());
-        banco.intercambio.peticion.autorizacionProxy = QStringLiteral("Proxy-Authorization: Basic eDp5");
-        banco.intercambio.enviarPeticion();
-        QVERIFY(banco.ultimaPeticion().startsWith("GET /r HTTP/1.0\r\nReferer: "));
-        banco.usarProxy();
-        banco.intercambio.enviarPeticion();
-        QVERIFY(banco.ultimaPeticion().startsWith(
-            "GET http://h.example/r HTTP/1.0\r\nProxy-Authorization: Basic eDp5\r\nReferer: "));
-        banco.intercambio.peticion.autorizacionProxy = QStringLiteral("  ");
-        banco.intercambio.enviarPeticion();
-        QVERIFY(banco.ultimaPeticion().startsWith("GET http://h.example/r HTTP/1.0\r\nReferer: "));
-    }
-
-    void veredicto_data() {
-        QTest::addColumn<QByteArray>("respuesta");
-        QTest::addColumn<QString>("exito");
-        QTest::addColumn<bool>("aceptado");
-        QTest::addColumn<QString>("mostrada");
-        QTest::newRow("distinta caja") << QByteArray("HTTP/1.0 200 OK\r\n\r\nmessage has been sent") << "SENT"
-                                       << false << "HTTP/1.0 200 OK\r\r\n\r\r\nmessage has been sent";
-        QTest::newRow("en una cabecera")
-            << QByteArray("HTTP/1.0 302\r\nLocation: /envios/enviado.htm\r\n\r\n") << "/envios/enviado.htm"
-            << true << "HTTP/1.0 302\r\r\nLocation: /envios/enviado.htm\r\r\n\r\r\n";
-        QTest::newRow("vacia") << QByteArray() << "OK" << false << "";
-        QTest::newRow("saltos LF") << QByteArray("A\nB\r\nC") << "C" << true << "A\r\nB\r\r\nC";
-        QTest::newRow("con NUL") << QByteArray("\0\0x\0OK\0", 7) << QString::fromLatin1("x\0OK", 4) << true
-                                 << QString::fromUtf16(u"\0\0x\0OK\0", 7);
-        QTest::newRow("acentos") << QByteArray("con \xE9xito") << "con éxito" << true << "con éxito";
-        QTest::newRow("basura") << QByteArray("\xFF\xFE\x01garbage\x80\x81") << "OK" << false
-                                << "\u00FF\u00FE\u0001garbage\u20AC\u0081";
-    }
-    void veredicto() {
-        QFETCH(QByteArray, respuesta);
-        QFETCH(QString, exito);
-        QFETCH(bool, aceptado);
-        QFETCH(QString, mostrada);
-        BancoPasarela banco;
-        banco.servidor.porDefecto = ServidorGrabador::respuesta(respuesta);
-        banco.intercambio.peticion = peticionDePrueba(QStringLiteral("GET"), QString(), QString());
+    // A GET from the exchange to `puerto`, judged on `exito`.
+    void prepararPeticion(BancoPasarela &banco, quint16 puerto, const QString &exito = u"OK"_s) {
+        banco.intercambio.desviarConexionesDirectas(u"127.0.0.1"_s, puerto);
+        banco.intercambio.peticion = {};
+        banco.intercambio.peticion.host = u"h.example"_s;
+        banco.intercambio.peticion.metodo = u"GET"_s;
+        banco.intercambio.peticion.ruta = u"/r HTTP/1.0"_s;
         banco.intercambio.peticion.textoExito = exito;
-        QCOMPARE(banco.intercambio.enviarPeticion(), aceptado);
+    }
+
+private slots:
+    // clang-format off
+    void respuesta_data() {
+        QTest::addColumn<Caso>("caso");
+        const QString ok = u"HTTP/1.0 200 OK\r\r\n\r\r\nOK"_s;
+        QTest::newRow("distinta caja") << Caso{{"HTTP/1.0 200 OK\r\n\r\nmessage has been sent"}, F::cerrar, false, u"SENT"_s, false, u"HTTP/1.0 200 OK\r\r\n\r\r\nmessage has been sent"_s, false};
+        QTest::newRow("en una cabecera") << Caso{{"HTTP/1.0 302\r\nLocation: /envios/enviado.htm\r\n"}, F::cerrar, false, u"/envios/enviado.htm"_s, true, u"HTTP/1.0 302\r\r\nLocation: /envios/enviado.htm\r\r\n"_s, false};
+        QTest::newRow("saltos LF y acentos") << Caso{{"A\nB\r\ncon \xE9xito \x80"}, F::cerrar, false, u"con éxito €"_s, true, u"A\r\nB\r\r\ncon éxito €"_s, false};
+        QTest::newRow("trozos antes del cierre") << Caso{{"HTTP/1.0 200 OK\r\n\r\n", "O", "K"}, F::cerrar, false, u"OK"_s, true, ok, false};
+        QTest::newRow("nunca contesta") << Caso{{}, F::mantener, true, u"OK"_s, false, u""_s, true};
+        QTest::newRow("nunca cierra") << Caso{{"HTTP/1.0 200 OK\r\n\r\nOK"}, F::mantener, false, u"OK"_s, true, ok, true};
+        QTest::newRow("reinicio a medias") << Caso{{"HTTP/1.0 200 OK\r\n\r\nO", "K"}, F::reiniciar, false, u"OK"_s, true, ok, false};
+        QTest::newRow("enorme") << Caso{{"OK" + QByteArray(2 * Intercambio::limiteRespuesta, 'x')}, F::cerrar, false, u"OK"_s, true, u"OK"_s + QString(Intercambio::limiteRespuesta - 2, u'x'), false};
+    }
+    // clang-format on
+    // The success text is searched, case-sensitively, in whatever arrived until the
+    // server closed or the answer time ran out.
+    void respuesta() {
+        QFETCH(Caso, caso);
+        BancoPasarela banco;
+        ServidorGuionado servidor;
+        servidor.trozos = caso.trozos;
+        servidor.final = caso.final;
+        servidor.callar = caso.callar;
+        prepararPeticion(banco, servidor.puerto(), caso.exito);
+        QElapsedTimer reloj;
+        reloj.start();
+        QCOMPARE(banco.intercambio.enviarPeticion(), caso.aceptado);
+        QCOMPARE(reloj.elapsed() >= tiempos().respuestaMs - 20, caso.hastaElLimite);
         QCOMPARE(banco.salida.lineas,
-                 QStringList(aceptado ? QStringLiteral("Mensaje enviado correctamente")
-                                      : QStringLiteral("El mensaje NO ha sido enviado")));
-        QCOMPARE(banco.salida.respuestas, QStringList(mostrada));
+                 QStringList(caso.aceptado ? QStringLiteral("Mensaje enviado correctamente")
+                                           : QStringLiteral("El mensaje NO ha sido enviado")));
+        QCOMPARE(banco.salida.respuestas, QStringList(caso.mostrada));
+        QCOMPARE(banco.socket.state(), QAbstractSocket::UnconnectedState);
     }
 
     // Only the connected state ends the connect wait: a refusal waits out the limit.
     void conexionRechazada() {
         BancoPasarela banco;
-        banco.intercambio.desviarConexionesDirectas(QStringLiteral("127.0.0.1"), puertoCerrado());
-        banco.intercambio.peticion = peticionDePrueba(QStringLiteral("GET"), QString(), QString());
+        prepararPeticion(banco, puertoCerrado());
         QElapsedTimer reloj;
         reloj.start();
         QVERIFY(!banco.intercambio.enviarPeticion());
-        QVERIFY(reloj.elapsed() >= tiempos().conexionMs - 20);
+        QVERIFY(reloj.elapsed() >= tiempos().conexionMs - 20 && reloj.elapsed() < tiempos().respuestaMs);
         QCOMPARE(banco.salida.lineas,
                  QStringList(QStringLiteral("No se ha podido conectar con el servidor")));
-        QVERIFY(banco.salida.respuestas.isEmpty());
-        QCOMPARE(banco.socket.state(), QAbstractSocket::UnconnectedState);
     }
 
-    void puertoDeProxyIncorrecto_data() {
-        QTest::addColumn<QString>("puerto");
-        QTest::newRow("vacio") << "";
-        QTest::newRow("letras") << "abc";
-        QTest::newRow("fuera de rango") << "70000";
-        QTest::newRow("cero") << "0";
-        QTest::newRow("signo") << "+80";
-    }
     void puertoDeProxyIncorrecto() {
-        QFETCH(QString, puerto);
-        BancoPasarela banco;
-        banco.usarProxy();
-        asignarCampo(configuracion.puerto, puerto);
-        banco.intercambio.peticion = peticionDePrueba(QStringLiteral("GET"), QString(), QString());
-        QVERIFY(!banco.intercambio.enviarPeticion());
-        QCOMPARE(banco.salida.lineas,
-                 QStringList({QStringLiteral("El puerto del proxy no es válido"),
-                              QStringLiteral("No se ha podido conectar con el servidor")}));
-        QCOMPARE(banco.socket.state(), QAbstractSocket::UnconnectedState);
-    }
-
-    // How the answer wait ends, and what of the answer counts.
-    void esperaDeLaRespuesta_data() {
-        QTest::addColumn<QList<QByteArray>>("trozos");
-        QTest::addColumn<int>("final");
-        QTest::addColumn<bool>("callar");
-        QTest::addColumn<bool>("aceptado");
-        QTest::addColumn<bool>("hastaElLimite");
-        using F = ServidorGrabador::Final;
-        QTest::newRow("trozos antes del cierre") << QList<QByteArray>{"HTTP/1.0 200 OK\r\n\r\n", "O", "K"}
-                                                 << int(F::cerrar) << false << true << false;
-        QTest::newRow("nunca contesta") << QList<QByteArray>{} << int(F::mantener) << true << false << true;
-        QTest::newRow("nunca cierra")
-            << QList<QByteArray>{"HTTP/1.0 200 OK\r\n\r\nOK"} << int(F::mantener) << false << true << true;
-        QTest::newRow("reinicio a medias") << QList<QByteArray>{"HTTP/1.0 200 OK\r\n\r\nO", "K"}
-                                           << int(F::reiniciar) << false << true << false;
-    }
-    void esperaDeLaRespuesta() {
-        QFETCH(QList<QByteArray>, trozos);
-        QFETCH(int, final);
-        QFETCH(bool, callar);
-        QFETCH(bool, aceptado);
-        QFETCH(bool, hastaElLimite);
-        BancoPasarela banco;
-        banco.servidor.porDefecto = {trozos, ServidorGrabador::Final(final), callar};
-        banco.intercambio.peticion = peticionDePrueba(QStringLiteral("GET"), QString(), QString());
-        QElapsedTimer reloj;
-        reloj.start();
-        QCOMPARE(banco.intercambio.enviarPeticion(), aceptado);
-        QCOMPARE(reloj.elapsed() >= tiempos().respuestaMs - 20, hastaElLimite);
-        QCOMPARE(banco.intercambio.respuesta.toLatin1(), trozos.join());
-        QCOMPARE(banco.socket.state(), QAbstractSocket::UnconnectedState);
-    }
-
-    // A huge answer is judged on what fits; the rest is read and dropped.
-    void respuestaEnorme() {
-        BancoPasarela banco;
-        banco.servidor.porDefecto =
-            ServidorGrabador::respuesta("HTTP/1.0 200 OK\r\n\r\nOK" + QByteArray(4 * 1024 * 1024, 'x'));
-        banco.intercambio.peticion = peticionDePrueba(QStringLiteral("GET"), QString(), QString());
-        QVERIFY(banco.intercambio.enviarPeticion());
-        QCOMPARE(banco.intercambio.respuesta.size(), Intercambio::limiteRespuesta);
+        for (const char *puerto : {"", "abc", "70000", "0", "+80"}) {
+            BancoPasarela banco;
+            banco.usarProxy();
+            asignarCampo(configuracion.puerto, QString::fromLatin1(puerto));
+            prepararPeticion(banco, banco.simulador.puerto());
+            QVERIFY2(!banco.intercambio.enviarPeticion(), puerto);
+            QCOMPARE(banco.salida.lineas,
+                     QStringList({QStringLiteral("El puerto del proxy no es válido"),
+                                  QStringLiteral("No se ha podido conectar con el servidor")}));
+        }
     }
 
     // The send window's cancel closes the socket; that ends either wait at once.
-    void cancelarCortaLasEsperas_data() {
-        QTest::addColumn<bool>("conectando");
-        QTest::newRow("esperando la conexion") << true;
-        QTest::newRow("esperando la respuesta") << false;
-    }
     void cancelarCortaLasEsperas() {
-        QFETCH(bool, conectando);
-        BancoPasarela banco;
-        tiempos() = Tiempos{60000, 60000, 200};
-        banco.servidor.porDefecto.callar = true;
-        if (conectando)
-            banco.intercambio.desviarConexionesDirectas(QStringLiteral("127.0.0.1"), puertoCerrado());
-        banco.intercambio.peticion = peticionDePrueba(QStringLiteral("GET"), QString(), QString());
-        QTimer::singleShot(200, &banco.socket, [&banco] {
-            banco.salida.cancelada = true;
-            banco.socket.close();
-        });
-        QElapsedTimer reloj;
-        reloj.start();
-        QVERIFY(!banco.intercambio.enviarPeticion());
-        QVERIFY(reloj.elapsed() < 30000);
+        for (const bool conectando : {true, false}) {
+            BancoPasarela banco;
+            tiempos() = Tiempos{4000, 4000, 200};
+            ServidorGuionado servidor;
+            servidor.callar = true;
+            prepararPeticion(banco, conectando ? puertoCerrado() : servidor.puerto());
+            QTimer::singleShot(200, &banco.socket, [&banco] { banco.socket.close(); });
+            QElapsedTimer reloj;
+            reloj.start();
+            QVERIFY(!banco.intercambio.enviarPeticion());
+            QVERIFY2(reloj.elapsed() < 2000, conectando ? "connect wait not cut" : "answer wait not cut");
+        }
     }
 };
 

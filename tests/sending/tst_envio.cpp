@@ -1,49 +1,57 @@
 #include "support/entorno_prueba.h"
 
-#include "addressbook/arbol_agenda.h"
-#include "addressbook/clave_contacto.h"
-#include "addressbook/fichero_agenda.h"
+#include "addressbook/agenda_prueba.h"
 #include "app/frm_principal.h"
 #include "common/caja_log.h"
 #include "common/campos.h"
+#include "common/reloj.h"
 #include "config/fichero_configuracion.h"
-#include "sending/expansion_envio.h"
 #include "sending/frm_envio.h"
+#include "sending/log_envios.h"
 #include "sending/pagina_respuesta.h"
 #include "simulador_pasarelas.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
-namespace {
+using namespace Qt::StringLiterals;
 
+namespace {
 frmEnvio *ventanaEnvio() {
     return qobject_cast<frmEnvio *>(QApplication::activeModalWidget());
 }
 
-// Waits for the send window to finish its send, keeps its log, and closes it.
+// Closes the send window once its send is over, keeping its log and answer. A
+// send still running after five seconds is cancelled, and `agotado` says so.
 struct CierreAlTerminar {
     QString log;
     QString respuesta;
+    bool agotado = false;
     QTimer temporizador;
     explicit CierreAlTerminar(std::function<void(frmEnvio *)> antesDeCerrar = {}) {
-        temporizador.setInterval(5);
-        QObject::connect(&temporizador, &QTimer::timeout, [this, antesDeCerrar] {
-            frmEnvio *envio = ventanaEnvio();
-            if (!envio || !envio->btnMostrarNav->isEnabled())
-                return;
-            temporizador.stop();
-            log = envio->textoLog();
-            respuesta = envio->textoRespuesta();
-            if (antesDeCerrar)
-                antesDeCerrar(envio);
-            envio->btnCerrar->click();
-        });
-        temporizador.start();
+        QObject::connect(
+            &temporizador, &QTimer::timeout, [this, antesDeCerrar, reloj = QDeadlineTimer(5000)] {
+                frmEnvio *envio = ventanaEnvio();
+                if (envio && !envio->btnMostrarNav->isEnabled() && reloj.hasExpired() && !agotado) {
+                    agotado = true;
+                    envio->btnCerrar->click();
+                }
+                if (!envio || !envio->btnMostrarNav->isEnabled())
+                    return;
+                temporizador.stop();
+                log = envio->textoLog();
+                respuesta = envio->textoRespuesta();
+                if (antesDeCerrar)
+                    antesDeCerrar(envio);
+                envio->btnCerrar->click();
+            });
+        temporizador.start(5);
     }
 };
 
@@ -56,33 +64,23 @@ struct Banco {
     Banco() {
         simulador.iniciar();
         Configuracion propia = Configuracion::porDefecto();
-        propia.usarProxy = -1;
+        propia.usarProxy = propia.usarLog = -1;
         asignarCampo(propia.proxy, QStringLiteral("127.0.0.1"));
         asignarCampo(propia.puerto, QString::number(simulador.puerto()));
         asignarCampo(propia.numero, QStringLiteral("611222333"));
         grabarConfiguracion(propia);
         leerConfiguracion();
-
-        ArbolAgenda arbol;
-        arbol.anadirGrupo(QStringLiteral("Ninguno"), QStringLiteral("Ninguno"));
-        arbol.anadirGrupo(QStringLiteral("Amigos"), QStringLiteral("Amigos"));
-        contacto(arbol, QStringLiteral("Amigos"), QStringLiteral("Ana"), QStringLiteral("600000001"));
-        contacto(arbol, QStringLiteral("Amigos"), QStringLiteral("Luis"), QStringLiteral("600000002"));
-        contacto(arbol, QStringLiteral("Ninguno"), QStringLiteral("Eva"), QStringLiteral("600000003"));
-        contacto(arbol, QStringLiteral("Ninguno"), QStringLiteral("Ana"), QStringLiteral("600000004"));
-        grabarArbolAgenda(arbol);
-
+        entorno.escribirFichero(u"groups.lst"_s, grupoCifrado(u"Ninguno"_s) + grupoCifrado(u"Amigos"_s));
+        entorno.escribirFichero(u"contacts.lst"_s,
+                                contactoCifrado(u"Ana"_s, u"34"_s, u"600000001"_s, u"Amigos"_s) +
+                                    contactoCifrado(u"Luis"_s, u"34"_s, u"600000002"_s, u"Amigos"_s) +
+                                    contactoCifrado(u"Eva"_s, u"34"_s, u"600000003"_s, u"Ninguno"_s) +
+                                    contactoCifrado(u"Ana"_s, u"34"_s, u"600000004"_s, u"Ninguno"_s));
         ventana = std::make_unique<frmPrincipal>();
         ventana->cargarAgenda();
         ventana->cmbPasarela->setCurrentText(QStringLiteral("Navegalia"));
         ventana->ponerTextoMensaje(QStringLiteral("Hola"));
         ventana->show();
-    }
-
-    static void contacto(ArbolAgenda &arbol, const QString &grupo, const QString &nombre,
-                         const QString &numero) {
-        const ClaveContacto clave{nombre, QStringLiteral("34"), numero, false};
-        arbol.anadirContacto(grupo, clave.clave(), clave.texto());
     }
 
     // The numbers the gateway's form received, in order.
@@ -93,192 +91,132 @@ struct Banco {
         return numeros;
     }
 
-    static void seleccionar(QListWidget *lista, const QString &texto) {
-        lista->findItems(texto, Qt::MatchExactly).first()->setSelected(true);
+    void seleccionar(const char *lista, const QString &texto) {
+        auto *vista = buscarControl<QAbstractItemView>(ventana.get(), QString::fromLatin1(lista));
+        const QModelIndexList filas =
+            vista->model()->match(vista->model()->index(0, 0), Qt::DisplayRole, texto, 1, Qt::MatchExactly);
+        QVERIFY2(!filas.isEmpty(), qPrintable(texto));
+        vista->setCurrentIndex(filas.first());
     }
 };
-
 } // namespace
 
 class PruebaEnvio : public QObject {
     Q_OBJECT
 private slots:
-    void listaDeDestinatarios() {
-        Banco banco;
-        banco.ventana->lstEnvio->addItems({QStringLiteral("#Ana"),
-                                           QStringLiteral("&Amigos                  "),
-                                           QStringLiteral("@+34:600000009")});
-        CierreAlTerminar cierre;
-        banco.ventana->btnEnviar->click();
-        // Both table entries named Ana, then the group (Ana again), then the typed number.
-        QCOMPARE(banco.numerosRecibidos(),
-                 QStringList({QStringLiteral("600000001"), QStringLiteral("600000004"),
-                              QStringLiteral("600000001"), QStringLiteral("600000002"),
-                              QStringLiteral("600000009")}));
-        QVERIFY(cierre.log.startsWith(
-            QStringLiteral("Enviando mensaje a +34:600000001 a traves de Navegalia\r\n")));
-        QCOMPARE(cierre.log.count(QStringLiteral("Mensaje enviado correctamente\r\n")), 5);
-        QCOMPARE(banco.ventana->lstEnvio->count(), 3); // the list stays as it was
-    }
-
-    void seleccionSinLista_data() {
-        QTest::addColumn<QString>("contacto");
-        QTest::addColumn<QString>("grupo");
-        QTest::addColumn<QString>("escrito");
-        QTest::addColumn<QString>("prefijo");
+    // clang-format off
+    void destinatarios_data() {
+        QTest::addColumn<QStringList>("lista");
+        QTest::addColumn<QStringList>("seleccion"); // contact, group, typed number
         QTest::addColumn<QStringList>("numeros");
-        QTest::addColumn<QStringList>("avisos");
-        const QString sinDestino =
-            QStringLiteral("Debe añadir a alguien en la lista de destinatarios para poder enviar el mensaje");
-        QTest::newRow("contacto") << "Ana"
-                                  << ""
-                                  << ""
-                                  << ""
-                                  << QStringList{QStringLiteral("600000001"), QStringLiteral("600000004")}
-                                  << QStringList{};
-        QTest::newRow("grupo") << ""
-                               << "Amigos                   "
-                               << ""
-                               << "" << QStringList{QStringLiteral("600000001"), QStringLiteral("600000002")}
-                               << QStringList{};
-        QTest::newRow("numero escrito") << ""
-                                        << ""
-                                        << " 600000008 "
-                                        << "" << QStringList{QStringLiteral("600000008")} << QStringList{};
-        QTest::newRow("contacto y grupo") << "Eva"
-                                          << "Amigos                   "
-                                          << ""
-                                          << "" << QStringList{} << QStringList{sinDestino};
-        QTest::newRow("nada") << ""
-                              << ""
-                              << ""
-                              << "" << QStringList{} << QStringList{sinDestino};
+        const QString amigos = u"Amigos                   "_s;
+        // Both entries named Ana, then the group (Ana again), then the typed number.
+        QTest::newRow("lista") << QStringList{u"#Ana"_s, u"&Amigos                  "_s, u"@+34:600000009"_s} << QStringList{u"Eva"_s, {}, {}} << QStringList{u"600000001"_s, u"600000004"_s, u"600000001"_s, u"600000002"_s, u"600000009"_s};
+        QTest::newRow("lista sin caja ni prefijo") << QStringList{u"#ana"_s, u"@600000009"_s} << QStringList{{}, {}, {}} << QStringList{};
+        QTest::newRow("contacto") << QStringList{} << QStringList{u"Ana"_s, {}, {}} << QStringList{u"600000001"_s, u"600000004"_s};
+        QTest::newRow("grupo") << QStringList{} << QStringList{{}, amigos, {}} << QStringList{u"600000001"_s, u"600000002"_s};
+        QTest::newRow("numero escrito") << QStringList{} << QStringList{{}, {}, u" 600000008 "_s} << QStringList{u"600000008"_s};
+        QTest::newRow("contacto y grupo") << QStringList{} << QStringList{u"Eva"_s, amigos, {}} << QStringList{};
+        QTest::newRow("nada") << QStringList{} << QStringList{{}, {}, {}} << QStringList{};
     }
-    void seleccionSinLista() {
-        QFETCH(QString, contacto);
-        QFETCH(QString, grupo);
-        QFETCH(QString, escrito);
-        QFETCH(QString, prefijo);
+    // clang-format on
+    // Who a send goes to: the list when it has entries, else what is selected or
+    // typed; with nobody to send to, the user is told. One send-log entry per number.
+    void destinatarios() {
+        QFETCH(QStringList, lista);
+        QFETCH(QStringList, seleccion);
         QFETCH(QStringList, numeros);
-        QFETCH(QStringList, avisos);
         Banco banco;
-        if (!contacto.isEmpty())
-            Banco::seleccionar(banco.ventana->lstContactos, contacto);
-        if (!grupo.isEmpty())
-            Banco::seleccionar(banco.ventana->lstGrupo, grupo);
-        banco.ventana->txtEnvio->setText(escrito);
-        banco.ventana->txtPrefijo->setText(prefijo);
+        banco.ventana->lstEnvio->addItems(lista);
+        if (!seleccion[0].isEmpty())
+            banco.seleccionar("lstContactos", seleccion[0]);
+        if (!seleccion[1].isEmpty())
+            banco.seleccionar("lstGrupo", seleccion[1]);
+        banco.ventana->txtEnvio->setText(seleccion[2]);
         CierreAlTerminar cierre;
         banco.ventana->btnEnviar->click(); // a refused send closes the window itself
+        QVERIFY2(!cierre.agotado, "the send did not end");
         QCOMPARE(banco.numerosRecibidos(), numeros);
-        QCOMPARE(banco.entorno.avisos, avisos);
-        if (!escrito.isEmpty())
-            QVERIFY(cierre.log.startsWith(QStringLiteral("Enviando mensaje a +34:600000008")));
+        const bool nadie = numeros.isEmpty() && lista.isEmpty();
+        const QString nadieAQuien =
+            u"Debe añadir a alguien en la lista de destinatarios para poder enviar el mensaje"_s;
+        QCOMPARE(banco.entorno.avisos, nadie ? QStringList{nadieAQuien} : QStringList());
+        QCOMPARE(cierre.log.count(u"Mensaje enviado correctamente\r\n"_s), numeros.size());
+        QCOMPARE(banco.entorno.leerFichero(u"zarcel.log"_s).count(" Mensaje: Hola\r\n\r\n"), numeros.size());
+        if (!numeros.isEmpty())
+            QVERIFY(cierre.log.startsWith(
+                u"Enviando mensaje a +34:%1 a traves de Navegalia\r\n"_s.arg(numeros[0])));
+        QCOMPARE(banco.ventana->lstEnvio->count(), lista.size());
     }
 
+    // A wrong typed number is refused; the window waits for the user to cancel.
     void numeroEscritoIncorrecto() {
         Banco banco;
-        banco.ventana->txtEnvio->setText(QStringLiteral("600 000 001"));
+        banco.ventana->txtEnvio->setText(u"600 000 001"_s);
         bool comprobado = false;
         alAbrirseModal([&](QWidget *) {
-            QTRY_COMPARE(banco.entorno.avisos.size(), 1);
-            frmEnvio *envio = ventanaEnvio();
-            QCOMPARE(envio->btnCerrar->text(), QStringLiteral("&Cancelar"));
-            QVERIFY(!envio->btnMostrarNav->isEnabled());
+            QTRY_VERIFY2_WITH_TIMEOUT(!banco.entorno.avisos.isEmpty(), "no warning was shown", 3000);
+            QCOMPARE(ventanaEnvio()->btnCerrar->text(), u"&Cancelar"_s);
             comprobado = true;
         });
         banco.ventana->btnEnviar->click();
         QVERIFY(comprobado);
         QCOMPARE(banco.entorno.avisos,
-                 QStringList{QStringLiteral("El número de teléfono contiene caracteres incorrectos")});
+                 QStringList{u"El número de teléfono contiene caracteres incorrectos"_s});
         QVERIFY(banco.simulador.peticiones().isEmpty());
     }
 
-    void cancelarEnLaTerceraDeCinco() {
-        Banco banco;
-        for (int i = 1; i <= 5; ++i)
-            banco.ventana->lstEnvio->addItem(QStringLiteral("@+34:60000000%1").arg(i));
-        banco.simulador.opciones.noResponder = true; // each exchange waits until the cancel
-        connect(&banco.simulador, &Simulador::SimuladorPasarelas::peticionRecibida, this, [&] {
-            if (banco.simulador.peticiones().size() < 3) {
-                banco.simulador.opciones.noResponder = false;
-                return;
-            }
-            QTimer::singleShot(0, [] { ventanaEnvio()->btnCerrar->click(); });
-        });
-        banco.simulador.opciones.noResponder = false;
-        QStringList lineas;
-        alAbrirseModal([&](QWidget *ventana) {
-            auto *envio = static_cast<frmEnvio *>(ventana);
-            QTRY_COMPARE_WITH_TIMEOUT(envio->btnCerrar->text(), QStringLiteral("&Cerrar"), 10000);
-            QTRY_VERIFY(envio->btnMostrarNav->isEnabled());
-            lineas = envio->textoLog().split(QStringLiteral("\r\n"));
-        });
-        banco.ventana->btnEnviar->click();
-        QCOMPARE(banco.numerosRecibidos(),
-                 QStringList({QStringLiteral("600000001"), QStringLiteral("600000002"),
-                              QStringLiteral("600000003")}));
-        QVERIFY(!lineas.join(QLatin1Char('|')).contains(QStringLiteral("600000004")));
-    }
-
+    // Esc at the third of five recipients cancels: the button turns to close, nothing
+    // more is sent or retried, and a second Esc closes the window.
     void escapeCancelaYLuegoCierra() {
         Banco banco;
-        banco.ventana->lstEnvio->addItem(QStringLiteral("@+34:600000001"));
-        banco.simulador.opciones.noResponder = true;
+        for (int i = 1; i <= 5; ++i)
+            banco.ventana->lstEnvio->addItem(u"@+34:60000000%1"_s.arg(i));
         QString textoTrasPrimerEscape;
-        bool canceladoTrasPrimerEscape = false;
         connect(&banco.simulador, &Simulador::SimuladorPasarelas::peticionRecibida, this, [&] {
-            QTimer::singleShot(0, [&] {
-                frmEnvio *envio = ventanaEnvio();
-                QTest::keyClick(envio->txtEnvio, Qt::Key_Escape);
-                textoTrasPrimerEscape = envio->btnCerrar->text();
-                canceladoTrasPrimerEscape = envio->cancelado();
-            });
-        });
-        QTimer segundo;
-        connect(&segundo, &QTimer::timeout, this, [&] {
-            frmEnvio *envio = ventanaEnvio();
-            if (envio && envio->btnMostrarNav->isEnabled()) {
-                segundo.stop();
-                QTest::keyClick(envio->txtEnvio, Qt::Key_Escape);
+            if (banco.simulador.peticiones().size() == 3) {
+                QTest::keyClick(ventanaEnvio()->txtEnvio, Qt::Key_Escape);
+                textoTrasPrimerEscape = ventanaEnvio()->btnCerrar->text();
             }
         });
-        segundo.start(5);
-        banco.ventana->btnEnviar->click(); // returns once the second Esc has closed the window
-        QCOMPARE(textoTrasPrimerEscape, QStringLiteral("&Cerrar"));
-        QVERIFY(canceladoTrasPrimerEscape);
-        QCOMPARE(banco.simulador.peticiones().size(), 1); // no retry after the cancel
+        bool cerradaConEscape = false;
+        CierreAlTerminar cierre([&](frmEnvio *envio) {
+            QTest::keyClick(envio->txtEnvio, Qt::Key_Escape);
+            cerradaConEscape = !envio->isVisible();
+        });
+        banco.ventana->btnEnviar->click();
+        QVERIFY2(!cierre.agotado, "the send did not end");
+        QCOMPARE(textoTrasPrimerEscape, u"&Cerrar"_s);
+        QVERIFY(cerradaConEscape);
+        QCOMPARE(banco.numerosRecibidos(), QStringList({u"600000001"_s, u"600000002"_s, u"600000003"_s}));
     }
 
+    // The commands check the message and the own number; the test message goes to that number.
     void mensajeDePrueba() {
         Banco banco;
-        banco.ventana->ponerTextoMensaje(QString()); // neither text nor list is used
+        banco.ventana->ponerTextoMensaje(u"   "_s);
+        banco.ventana->btnEnviar->click();
+        asignarCampo(configuracion.numero, u"  "_s);
+        banco.ventana->mnuMensajesPrueba->trigger();
+        QCOMPARE(banco.entorno.avisos,
+                 QStringList({u"El mensaje esta vacio"_s,
+                              u"No has especificado tu número de teléfono en la configuración"_s}));
+        QVERIFY(banco.simulador.peticiones().isEmpty());
+        leerConfiguracion();
         CierreAlTerminar cierre;
         banco.ventana->mnuMensajesPrueba->trigger();
-        QCOMPARE(banco.numerosRecibidos(), QStringList{QStringLiteral("611222333")});
-        const QString texto = banco.simulador.peticiones().first().campo(QStringLiteral("mBody"));
-        QVERIFY2(texto.startsWith(QStringLiteral("Mensaje de prueba de Zarcel. Enviado el ")),
-                 qPrintable(texto));
-        QVERIFY(texto.contains(QStringLiteral(" a las ")));
+        QCOMPARE(banco.numerosRecibidos(), QStringList{u"611222333"_s});
+        const QDateTime ahora = EntornoPrueba::momentoFijo();
+        QCOMPARE(banco.simulador.peticiones().first().campo(u"mBody"_s),
+                 u"Mensaje de prueba de Zarcel. Enviado el "_s + Reloj::fechaCorta(ahora) + u" a las "_s +
+                     Reloj::horaCorta(ahora));
     }
 
-    void comprobacionesDeLosComandos() {
-        Banco banco;
-        banco.ventana->ponerTextoMensaje(QStringLiteral("   "));
-        banco.ventana->btnEnviar->click();
-        asignarCampo(configuracion.numero, QStringLiteral("  "));
-        banco.ventana->mnuMensajesPrueba->trigger();
-        QCOMPARE(
-            banco.entorno.avisos,
-            QStringList({QStringLiteral("El mensaje esta vacio"),
-                         QStringLiteral("No has especificado tu número de teléfono en la configuración")}));
-        QVERIFY(banco.simulador.peticiones().isEmpty());
-    }
-
+    // Answer lines end in CR LF, shown as CR CR LF: no blank line is found, the whole answer goes.
     void mostrarEnNavegador() {
         Banco banco;
         qputenv("TMP", banco.entorno.carpeta().toLocal8Bit());
-        banco.ventana->lstEnvio->addItem(QStringLiteral("@+34:600000001"));
+        banco.ventana->lstEnvio->addItem(u"@+34:600000001"_s);
         CierreAlTerminar cierre([](frmEnvio *envio) {
             envio->btnDebug->click();
             QVERIFY(envio->txtDebug->isVisible());
@@ -286,32 +224,30 @@ private slots:
         });
         banco.ventana->btnEnviar->click();
         qunsetenv("TMP");
-        // Answer lines end in CR LF, shown as CR CR LF: no blank line is found, the whole answer goes.
-        QVERIFY(cierre.respuesta.startsWith(QStringLiteral("HTTP/1.0 200")));
-        QCOMPARE(banco.entorno.leerFichero(QStringLiteral("zrc9933.html")),
-                 aAnsi(recortarEspacios(cierre.respuesta) + QStringLiteral("\r\n")));
-        QCOMPARE(
-            banco.entorno.direccionesAbiertas,
-            QStringList{QUrl::fromLocalFile(banco.entorno.ruta(QStringLiteral("zrc9933.html"))).toString()});
+        QVERIFY(cierre.respuesta.startsWith(u"HTTP/1.0 200"_s));
+        QCOMPARE(banco.entorno.leerFichero(u"zrc9933.html"_s),
+                 aAnsi(recortarEspacios(cierre.respuesta) + u"\r\n"_s));
+        QCOMPARE(banco.entorno.direccionesAbiertas,
+                 QStringList{QUrl::fromLocalFile(banco.entorno.ruta(u"zrc9933.html"_s)).toString()});
+        QCOMPARE(contenidoPaginaRespuesta(u"HTTP/1.0 200 OK\r\n\r\n<p>hola</p>  "_s),
+                 u"\r\n\r\n<p>hola</p>\r\n"_s);
     }
 
-    void paginaDesdeLaLineaEnBlanco() {
-        QCOMPARE(contenidoPaginaRespuesta(QStringLiteral("HTTP/1.0 200 OK\r\n\r\n<p>hola</p>  ")),
-                 QStringLiteral("\r\n\r\n<p>hola</p>\r\n"));
-        QCOMPARE(contenidoPaginaRespuesta(QStringLiteral(" sin cabecera ")),
-                 QStringLiteral("sin cabecera\r\n"));
-    }
-
-    void expansionDeEntradas() {
-        const QList<EntradaContacto> tabla = {{QStringLiteral("Ana"), QStringLiteral("34"),
-                                               QStringLiteral("1"), QStringLiteral("Amigos"), true}};
-        QCOMPARE(Envio::expandirEntrada(QStringLiteral("@+44:7700900123"), tabla).first().prefijo,
-                 QStringLiteral("44"));
-        QCOMPARE(Envio::expandirEntrada(QStringLiteral("@+44:7700900123"), tabla).first().numero,
-                 QStringLiteral("7700900123"));
-        QVERIFY(Envio::expandirEntrada(QStringLiteral("@7700900123"), tabla).isEmpty());
-        QVERIFY(Envio::expandirEntrada(QStringLiteral("#Ana"), tabla).first().ordenInverso);
-        QVERIFY(Envio::expandirEntrada(QStringLiteral("?Ana"), tabla).isEmpty());
+    // Entries are appended after whatever the file holds, in Windows-1252 with CR LF.
+    void logDeEnvios() {
+        EntornoPrueba entorno;
+        entorno.escribirFichero(u"zarcel.log"_s, "antes\r\n");
+        logging::escribirLog(u"34"_s, u"600000000"_s, u"Hola"_s, u"Amena"_s);
+        logging::escribirLog(u"44"_s, u"7700900123"_s, u"Año\r\nnuevo"_s, u"SMSYes"_s);
+        const QDateTime momento = EntornoPrueba::momentoFijo();
+        const QByteArray cabecera =
+            "Zarcel - " + (Reloj::fechaCorta(momento) + u' ' + Reloj::horaCorta(momento)).toUtf8();
+        QCOMPARE(entorno.leerFichero(u"zarcel.log"_s),
+                 "antes\r\n" + cabecera +
+                     "\r\n Pasarela: Amena\r\n Enviado al telefono +34:600000000\r\n Mensaje: Hola\r\n\r\n" +
+                     cabecera +
+                     "\r\n Pasarela: SMSYes\r\n Enviado al telefono +44:7700900123\r\n Mensaje: "
+                     "A\xF1o\r\nnuevo\r\n\r\n");
     }
 };
 

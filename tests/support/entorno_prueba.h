@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QListWidget>
 #include <QQueue>
@@ -45,8 +46,8 @@ private:
     QTemporaryDir temporal;
 };
 
-// The texts of a list's items, in order.
-QStringList textosDe(const QListWidget *lista);
+// The texts of a list's rows (column 0), in order.
+QStringList textosDe(const QAbstractItemView *lista);
 
 // The control of `ventana` named `nombre`; a missing one ends the test run.
 template <typename T> T *buscarControl(QWidget *ventana, const QString &nombre) {

@@ -8,7 +8,6 @@
 #include "config/registro.h"
 
 #include <QCryptographicHash>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 

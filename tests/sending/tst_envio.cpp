@@ -93,8 +93,11 @@ struct Banco {
         return numeros;
     }
 
-    static void seleccionar(QListWidget *lista, const QString &texto) {
-        lista->findItems(texto, Qt::MatchExactly).first()->setSelected(true);
+    static void seleccionar(QAbstractItemView *lista, const QString &texto) {
+        lista->setCurrentIndex(
+            lista->model()
+                ->match(lista->model()->index(0, 0), Qt::DisplayRole, texto, 1, Qt::MatchExactly)
+                .first());
     }
 };
 

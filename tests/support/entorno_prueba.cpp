@@ -71,10 +71,10 @@ QStringList EntornoPrueba::ficheros(const QString &patron) const {
     return QDir(carpeta()).entryList({patron}, QDir::Files, QDir::Name);
 }
 
-QStringList textosDe(const QListWidget *lista) {
+QStringList textosDe(const QAbstractItemView *lista) {
     QStringList textos;
-    for (int i = 0; i < lista->count(); ++i)
-        textos.append(lista->item(i)->text());
+    for (int i = 0; i < lista->model()->rowCount(); ++i)
+        textos.append(lista->model()->index(i, 0).data().toString());
     return textos;
 }
 

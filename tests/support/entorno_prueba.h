@@ -46,7 +46,7 @@ private:
 };
 
 // The texts of a list's items, in order.
-QStringList textosDe(const QListWidget *lista);
+QStringList textosDe(const QAbstractItemView *lista);
 
 // The control of `ventana` named `nombre`; a missing one ends the test run.
 template <typename T> T *buscarControl(QWidget *ventana, const QString &nombre) {

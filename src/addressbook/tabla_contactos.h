@@ -39,7 +39,7 @@ extern TablaContactos tablaContactos;
 struct DatosAgenda {
     QByteArray contactos;       // the whole records of "contacts.lst", scrambled
     QStringList listaContactos; // the names, sorted case-insensitively
-    QList<int> ordenContactos;  // beside listaContactos: the number of each one's record
+    QList<int> ordenContactos;  // beside listaContactos: the index of each one's record
     QStringList listaGrupos;    // 25-character names, untrimmed, sorted
 };
 DatosAgenda leerDatosAgenda();

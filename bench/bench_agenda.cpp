@@ -2,6 +2,8 @@
 // Times the main window's list fill (cargarAgenda), the tree load and save, and the
 // address book editor opening and closing, without and with a change.
 // Run: QT_QPA_PLATFORM=offscreen build/dev/bench/bench_agenda
+// With "--escribir FOLDER [CONTACTS [GROUPS]]" it only writes such a book into FOLDER
+// (bench/arranque.sh starts Zarcel on it).
 
 #include "addressbook/agenda_prueba.h"
 #include "addressbook/arbol_agenda.h"
@@ -21,11 +23,12 @@
 #include <cstdio>
 
 namespace {
-constexpr int numeroContactos = 32767;
-constexpr int numeroGrupos = 1000;
+int numeroContactos = 32767;
+int numeroGrupos = 1000;
 
 void escribirAgenda() {
     QRandomGenerator azar(42);
+    numeroGrupos = qMax(numeroGrupos, 1);
     QByteArray grupos;
     for (int g = 0; g < numeroGrupos; ++g)
         grupos += grupoCifrado(QStringLiteral("Grupo %1").arg(g));
@@ -52,6 +55,14 @@ template <typename F> void medir(const char *que, F accion) {
 
 int main(int argc, char *argv[]) {
     QApplication aplicacion(argc, argv);
+    const QStringList argumentos = QApplication::arguments();
+    if (argumentos.value(1) == QLatin1String("--escribir")) {
+        fijarRutaAplicacion(argumentos.value(2));
+        numeroContactos = argumentos.value(3, QString::number(numeroContactos)).toInt();
+        numeroGrupos = argumentos.value(4, QString::number(numeroGrupos)).toInt();
+        escribirAgenda();
+        return 0;
+    }
     QTemporaryDir carpeta;
     fijarRutaAplicacion(carpeta.path());
     escribirAgenda();

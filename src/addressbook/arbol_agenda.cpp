@@ -40,14 +40,18 @@ QModelIndex ArbolAgenda::anadirGrupo(const QString &clave, const QString &texto)
 QModelIndex ArbolAgenda::anadirContacto(const QString &claveGrupo, const QString &clave,
                                         const QString &texto) {
     Nodo *grupo = porClave.value(claveGrupo);
-    if (!grupo || grupo->tipo != Tipo::Grupo || porClave.contains(clave))
+    if (!grupo || grupo->tipo != Tipo::Grupo)
+        return QModelIndex();
+    // One hash lookup: a new key's slot is filled below.
+    Nodo *&hueco = porClave[clave];
+    if (hueco)
         return QModelIndex();
     const int fila = int(grupo->hijos.size());
     if (!enCargaMasiva)
         beginInsertRows(indiceDe(grupo), fila, fila);
     Nodo *nodo = crearNodo(Tipo::Contacto, clave, texto, grupo);
     grupo->hijos.append(nodo);
-    porClave.insert(clave, nodo);
+    hueco = nodo;
     if (!enCargaMasiva)
         endInsertRows();
     return createIndex(fila, 0, nodo);
@@ -222,7 +226,7 @@ Qt::ItemFlags ArbolAgenda::flags(const QModelIndex &indice) const {
         return Qt::NoItemFlags;
     Qt::ItemFlags banderas = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     // A contact's label is never saved (its key is), so only groups are renamed.
-    if (n->tipo == Tipo::Grupo)
-        banderas |= Qt::ItemIsEditable;
+    // Contacts never have children: views then skip asking, which a full book feels.
+    banderas |= n->tipo == Tipo::Grupo ? Qt::ItemIsEditable : Qt::ItemNeverHasChildren;
     return banderas;
 }

@@ -15,15 +15,37 @@ bool leerFlag(const QString &resto) {
     }
     return false;
 }
+
+// The parts written one after the other into one allocation: loading a full book
+// builds 32,767 keys and as many labels.
+QString unir(std::initializer_list<QStringView> partes) {
+    qsizetype total = 0;
+    for (QStringView parte : partes)
+        total += parte.size();
+    QString texto(total, Qt::Uninitialized);
+    QChar *destino = texto.data();
+    for (QStringView parte : partes)
+        destino = std::copy(parte.begin(), parte.end(), destino);
+    return texto;
+}
 } // namespace
 
 QString ClaveContacto::clave() const {
-    return nombre + separador + prefijo + separador + telefono + separador +
-           (envioReves ? QLatin1Char('1') : QLatin1Char('0'));
+    return clave(nombre, prefijo, telefono, envioReves);
 }
 
 QString ClaveContacto::texto() const {
-    return nombre + QStringLiteral(":+") + prefijo + telefono;
+    return texto(nombre, prefijo, telefono);
+}
+
+QString ClaveContacto::clave(QStringView nombre, QStringView prefijo, QStringView telefono, bool envioReves) {
+    const QChar flag = envioReves ? QLatin1Char('1') : QLatin1Char('0');
+    return unir({nombre, QStringView(&separador, 1), prefijo, QStringView(&separador, 1), telefono,
+                 QStringView(&separador, 1), QStringView(&flag, 1)});
+}
+
+QString ClaveContacto::texto(QStringView nombre, QStringView prefijo, QStringView telefono) {
+    return unir({nombre, u":+", prefijo, telefono});
 }
 
 ClaveContacto ClaveContacto::desdeClave(const QString &clave) {
@@ -44,6 +66,10 @@ ClaveContacto ClaveContacto::desdeClave(const QString &clave) {
 }
 
 bool ClaveContacto::separable() const {
+    return separable(nombre, prefijo, telefono);
+}
+
+bool ClaveContacto::separable(QStringView nombre, QStringView prefijo, QStringView telefono) {
     return !nombre.contains(separador) && !prefijo.contains(separador) && !telefono.contains(separador);
 }
 

@@ -17,6 +17,11 @@ struct ClaveContacto {
     static ClaveContacto desdeClave(const QString &clave);
     // Whether the parts can be joined into a key that splits back into them.
     bool separable() const;
+
+    // The same from parts held elsewhere (a tree load decodes them into buffers).
+    static QString clave(QStringView nombre, QStringView prefijo, QStringView telefono, bool envioReves);
+    static QString texto(QStringView nombre, QStringView prefijo, QStringView telefono);
+    static bool separable(QStringView nombre, QStringView prefijo, QStringView telefono);
 };
 
 // A blank prefix means Spain: "34". Any other text is kept as typed.

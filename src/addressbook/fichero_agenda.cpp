@@ -42,15 +42,24 @@ void cargarGrupos(ArbolAgenda &arbol, const QByteArray &datos) {
 
 void cargarContactos(ArbolAgenda &arbol, const QByteArray &datos) {
     const qsizetype n = datos.size() / ContactoAgenda::tamano;
+    // The parts are decoded into these buffers: only the key, the label and the
+    // group name are allocated.
+    QChar nombre[25], prefijo[10], telefono[25], grupo[25];
     for (qsizetype i = 0; i < n; ++i) {
         const qsizetype posicion = i * ContactoAgenda::tamano;
-        ContactoAgenda contacto = ContactoAgenda::leer(datos, posicion);
-        Cifrado::cifrarContacto(contacto);
-        const ClaveContacto partes{textoCampo(contacto.nombre), textoCampo(contacto.prefijo),
-                                   textoCampo(contacto.telefono), contacto.envioReves != 0};
+        auto campo = [&](ContactoAgenda::Campo c, QChar *destino) {
+            return Cifrado::campoDescifrado(datos, posicion + c.posicion, c.ancho, destino);
+        };
+        const QStringView n = campo(ContactoAgenda::campoNombre, nombre);
+        const QStringView p = campo(ContactoAgenda::campoPrefijo, prefijo);
+        const QStringView t = campo(ContactoAgenda::campoTelefono, telefono);
+        const bool reves = leerInt16(datos, int(posicion + ContactoAgenda::posicionFlag)) != 0;
         const bool colocado =
-            partes.separable() &&
-            arbol.anadirContacto(textoCampo(contacto.grupo), partes.clave(), partes.texto()).isValid();
+            ClaveContacto::separable(n, p, t) &&
+            arbol
+                .anadirContacto(campo(ContactoAgenda::campoGrupo, grupo).toString(),
+                                ClaveContacto::clave(n, p, t, reves), ClaveContacto::texto(n, p, t))
+                .isValid();
         if (!colocado)
             arbol.apartarRegistro(ArbolAgenda::Tipo::Contacto, datos.mid(posicion, ContactoAgenda::tamano));
     }

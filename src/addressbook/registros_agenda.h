@@ -15,6 +15,14 @@ struct GrupoAgenda {
 // One record of "contacts.lst", 87 bytes: four text fields and the reverse-order flag.
 struct ContactoAgenda {
     static constexpr int tamano = 87;
+    // Offset and width of each field, for readers that decode straight from the file.
+    struct Campo {
+        int posicion;
+        int ancho;
+    };
+    static constexpr Campo campoNombre{0, 25}, campoPrefijo{25, 10}, campoTelefono{35, 25},
+        campoGrupo{60, 25};
+    static constexpr int posicionFlag = 85;
     QByteArray nombre = QByteArray(25, ' ');   // offset 0
     QByteArray prefijo = QByteArray(10, ' ');  // offset 25
     QByteArray telefono = QByteArray(25, ' '); // offset 35

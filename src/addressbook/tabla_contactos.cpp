@@ -1,71 +1,69 @@
 #include "addressbook/tabla_contactos.h"
 
 #include "addressbook/fichero_agenda.h"
+#include "addressbook/orden_nombres.h"
 #include "addressbook/registros_agenda.h"
 #include "common/campos.h"
 #include "common/ficheros.h"
 #include "common/numero.h"
 #include "config/cifrado.h"
 
-#include <QCollator>
-
-#include <algorithm>
 #include <limits>
 
-QList<EntradaContacto> tablaContactos;
+TablaContactos tablaContactos;
+
+void TablaContactos::cargar(const QByteArray &nuevos) {
+    registros = nuevos;
+    decodificadas.reset();
+}
+
+const QList<EntradaContacto> &TablaContactos::entradas() const {
+    if (!decodificadas) {
+        const qsizetype n = registros.size() / ContactoAgenda::tamano;
+        QList<EntradaContacto> tabla;
+        tabla.reserve(n);
+        for (qsizetype i = 0; i < n; ++i) {
+            tabla.append(
+                {campoContacto(registros, i, ContactoAgenda::campoNombre),
+                 campoContacto(registros, i, ContactoAgenda::campoPrefijo),
+                 campoContacto(registros, i, ContactoAgenda::campoTelefono),
+                 campoContacto(registros, i, ContactoAgenda::campoGrupo),
+                 leerInt16(registros, int(i * ContactoAgenda::tamano + ContactoAgenda::posicionFlag)) == -1});
+        }
+        decodificadas = std::move(tabla);
+    }
+    return *decodificadas;
+}
 
 namespace {
-// The user's language orders the lists; without one (the C locale compares plain
-// code points, "Álvaro" after "Zoe") the program's own language, Spanish, does.
-QLocale idiomaOrden() {
-    const QLocale sistema = QLocale::system();
-    return sistema.language() == QLocale::C ? QLocale(QLocale::Spanish, QLocale::Spain) : sistema;
-}
-
-// Sorts once by the locale's case-insensitive order; equal texts keep file order.
-// Sort keys are computed once per item, so comparing stays cheap for long lists.
-template <typename T, typename Texto> void ordenarSinMayusculas(QList<T> &elementos, Texto texto) {
-    QCollator collator(idiomaOrden());
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    QList<std::pair<QCollatorSortKey, T>> claves;
-    claves.reserve(elementos.size());
-    for (T &elemento : elementos)
-        claves.append({collator.sortKey(texto(elemento)), std::move(elemento)});
-    std::stable_sort(claves.begin(), claves.end(),
-                     [](const auto &a, const auto &b) { return a.first.compare(b.first) < 0; });
-    for (qsizetype i = 0; i < claves.size(); ++i)
-        elementos[i] = std::move(claves[i].second);
-}
-
 void leerContactos(DatosAgenda &datos) {
-    QByteArray bytes;
-    leerFichero(rutaContactos(), bytes);
-    const qsizetype n = bytes.size() / ContactoAgenda::tamano;
-    datos.contactos.reserve(n);
+    leerFichero(rutaContactos(), datos.contactos);
+    const qsizetype n = datos.contactos.size() / ContactoAgenda::tamano;
+    datos.contactos.truncate(n * ContactoAgenda::tamano);
+    QStringList nombres;
+    nombres.reserve(n);
+    for (qsizetype i = 0; i < n; ++i)
+        nombres.append(campoContacto(datos.contactos, i, ContactoAgenda::campoNombre));
+    datos.ordenContactos = ordenSinMayusculas(nombres);
     datos.listaContactos.reserve(n);
-    for (qsizetype i = 0; i < n; ++i) {
-        ContactoAgenda registro = ContactoAgenda::leer(bytes, i * ContactoAgenda::tamano);
-        Cifrado::cifrarContacto(registro);
-        const EntradaContacto entrada{textoCampo(registro.nombre), textoCampo(registro.prefijo),
-                                      textoCampo(registro.telefono), textoCampo(registro.grupo),
-                                      registro.envioReves == -1};
-        datos.contactos.append(entrada);
-        datos.listaContactos.append({entrada.nombre, numeroEntero(entrada.telefono), entrada.telefono});
-    }
-    ordenarSinMayusculas(datos.listaContactos, [](const ElementoContacto &e) { return e.texto; });
+    for (int i : std::as_const(datos.ordenContactos))
+        datos.listaContactos.append(nombres.at(i));
 }
 
 void leerGrupos(DatosAgenda &datos) {
     QByteArray bytes;
     leerFichero(rutaGrupos(), bytes);
     const qsizetype n = bytes.size() / GrupoAgenda::tamano;
-    datos.listaGrupos.reserve(n);
+    QStringList nombres;
+    nombres.reserve(n);
     for (qsizetype i = 0; i < n; ++i) {
         GrupoAgenda registro = GrupoAgenda::leer(bytes, i * GrupoAgenda::tamano);
         Cifrado::cifrarGrupo(registro);
-        datos.listaGrupos.append(desdeAnsi(registro.nombre));
+        nombres.append(desdeAnsi(registro.nombre));
     }
-    ordenarSinMayusculas(datos.listaGrupos, [](const QString &nombre) { return nombre; });
+    datos.listaGrupos.reserve(n);
+    for (int i : ordenSinMayusculas(nombres))
+        datos.listaGrupos.append(nombres.at(i));
 }
 } // namespace
 
@@ -77,6 +75,10 @@ std::optional<qint32> numeroEntero(const QString &telefono) {
     if (!correcto || valor < std::numeric_limits<qint32>::min() || valor > std::numeric_limits<qint32>::max())
         return std::nullopt;
     return qint32(valor);
+}
+
+QString campoContacto(const QByteArray &registros, qsizetype i, ContactoAgenda::Campo campo) {
+    return Cifrado::campoDescifrado(registros, i * ContactoAgenda::tamano + campo.posicion, campo.ancho);
 }
 
 DatosAgenda leerDatosAgenda() {

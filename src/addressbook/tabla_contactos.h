@@ -1,5 +1,7 @@
 #pragma once
 
+#include "addressbook/registros_agenda.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,26 +16,37 @@ struct EntradaContacto {
     bool envioReves = false;
 };
 
-// The contacts of "contacts.lst" in file order, refilled by cargarAgenda.
-extern QList<EntradaContacto> tablaContactos;
+// The contacts of "contacts.lst" in file order, refilled by cargarAgenda. Start-up
+// needs only the names, so the records are decoded the first time the table is read
+// (a send), once per load.
+class TablaContactos {
+public:
+    // The file's whole records, still scrambled.
+    void cargar(const QByteArray &registros);
+    const QList<EntradaContacto> &entradas() const;
+    operator const QList<EntradaContacto> &() const { return entradas(); }
+    qsizetype size() const { return entradas().size(); }
+    bool isEmpty() const { return entradas().isEmpty(); }
+    const EntradaContacto &at(qsizetype i) const { return entradas().at(i); }
 
-// One line of the main window's contact list.
-struct ElementoContacto {
-    QString texto;                // the name, stripped of spaces
-    std::optional<qint32> numero; // the number, only when it fits a signed 32-bit integer exactly
-    QString telefono;             // the number as stored, stripped
-    // What the list's tooltip shows: the number, never a value that differs from it.
-    QString ayuda() const { return numero ? QString::number(*numero) : telefono; }
+private:
+    QByteArray registros;
+    mutable std::optional<QList<EntradaContacto>> decodificadas;
 };
+extern TablaContactos tablaContactos;
 
 // What cargarAgenda puts on screen and in tablaContactos, read from both files.
 struct DatosAgenda {
-    QList<EntradaContacto> contactos;
-    QList<ElementoContacto> listaContactos; // sorted, case-insensitive
-    QStringList listaGrupos;                // 25-character names, untrimmed, sorted
+    QByteArray contactos;       // the whole records of "contacts.lst", scrambled
+    QStringList listaContactos; // the names, sorted case-insensitively
+    QList<int> ordenContactos;  // beside listaContactos: the index of each one's record
+    QStringList listaGrupos;    // 25-character names, untrimmed, sorted
 };
 DatosAgenda leerDatosAgenda();
 
 // The item value of a contact's number: present only when the text is a plain
 // whole number that a signed 32-bit integer holds, so it reads back as the same text.
 std::optional<qint32> numeroEntero(const QString &telefono);
+
+// Field `campo` of record `i` of `registros` (the bytes of "contacts.lst"), readable.
+QString campoContacto(const QByteArray &registros, qsizetype i, ContactoAgenda::Campo campo);

@@ -207,10 +207,10 @@ QWidget *frmPrincipal::crearMarcoDestinatarios() {
     Frame2->setAutoFillBackground(true);
 
     lblAgenda = crearEtiqueta(Frame2, "lblAgenda", QStringLiteral("Envio a agenda:"));
-    lstContactos = crearLista(Frame2, "lstContactos");
+    lstContactos = conNombre(new QListView(Frame2), "lstContactos");
     lstContactos->setAccessibleName(QStringLiteral("Contactos"));
     lblGrupo = crearEtiqueta(Frame2, "lblGrupo", QStringLiteral("Envio a grupo:"));
-    lstGrupo = crearLista(Frame2, "lstGrupo");
+    lstGrupo = conNombre(new QListView(Frame2), "lstGrupo");
     lstGrupo->setAccessibleName(QStringLiteral("Grupos"));
     lblEnvioEsporadico = crearEtiqueta(Frame2, "lblEnvioEsporadico", QStringLiteral("Envio esporádico:"));
     txtPrefijo = new QLineEdit(Frame2);

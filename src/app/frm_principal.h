@@ -10,6 +10,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QListWidget;
 class QMenu;
 class QPushButton;
@@ -68,9 +69,9 @@ public:
     // Recipients frame
     QGroupBox *Frame2;
     QLabel *lblAgenda;
-    QListWidget *lstContactos;
+    QListView *lstContactos; // rows from the address book: see ListaDestinatarios
     QLabel *lblGrupo;
-    QListWidget *lstGrupo;
+    QListView *lstGrupo;
     QLabel *lblEnvioEsporadico;
     QLineEdit *txtPrefijo;
     QLineEdit *txtEnvio;

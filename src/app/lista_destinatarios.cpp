@@ -1,5 +1,6 @@
 #include "app/lista_destinatarios.h"
 
+#include "addressbook/modelo_lista_agenda.h"
 #include "addressbook/tabla_contactos.h"
 #include "app/destinatarios.h"
 #include "app/frm_principal.h"
@@ -15,15 +16,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-namespace {
-// Item roles of lstContactos: the number as a 32-bit value (absent when it does not
-// fit) and the text the tooltip shows.
-constexpr int rolNumero = Qt::UserRole;
-constexpr int rolAyuda = Qt::UserRole + 1;
-} // namespace
-
 ListaDestinatarios::ListaDestinatarios(frmPrincipal *principal)
-    : QObject(principal), principal(principal), vistaContactos(principal->lstContactos->viewport()),
+    : QObject(principal), principal(principal), modeloContactos(new ModeloListaAgenda(this)),
+      modeloGrupos(new ModeloListaAgenda(this)), vistaContactos(principal->lstContactos->viewport()),
       vistaGrupos(principal->lstGrupo->viewport()), vistaEnvio(principal->lstEnvio->viewport()),
       cajaNumero(principal->txtEnvio) {
     connect(principal->btnAnadirAgenda, &QPushButton::clicked, this, &ListaDestinatarios::anadirContacto);
@@ -36,9 +31,14 @@ ListaDestinatarios::ListaDestinatarios(frmPrincipal *principal)
     connect(principal->mnuPopUpBorrar, &QAction::triggered, this, &ListaDestinatarios::borrarSeleccionado);
     connect(principal->mnuPopupBorrarTodos, &QAction::triggered, this, &ListaDestinatarios::borrarTodos);
 
-    for (QListWidget *lista : {principal->lstContactos, principal->lstGrupo, principal->lstEnvio}) {
+    // The address book's lists read their rows from models filled in display order.
+    principal->lstContactos->setModel(modeloContactos);
+    principal->lstGrupo->setModel(modeloGrupos);
+    principal->lstEnvio->setSortingEnabled(false);
+    for (QListView *lista : std::initializer_list<QListView *>{principal->lstContactos, principal->lstGrupo,
+                                                               principal->lstEnvio}) {
         lista->setSelectionMode(QAbstractItemView::SingleSelection);
-        lista->setSortingEnabled(false); // sorted case-insensitively when filled
+        lista->setEditTriggers(QAbstractItemView::NoEditTriggers);
         lista->setUniformItemSizes(true);
         lista->viewport()->installEventFilter(this);
     }
@@ -47,23 +47,13 @@ ListaDestinatarios::ListaDestinatarios(frmPrincipal *principal)
 }
 
 void ListaDestinatarios::cargarAgenda() {
-    QListWidget *contactos = principal->lstContactos;
-    QListWidget *grupos = principal->lstGrupo;
-    contactos->clear();
-    grupos->clear();
-    DatosAgenda datos = leerDatosAgenda();
-    tablaContactos = std::move(datos.contactos);
-
-    contactos->setUpdatesEnabled(false);
-    for (const ElementoContacto &elemento : std::as_const(datos.listaContactos)) {
-        auto *item = new QListWidgetItem(elemento.texto);
-        if (elemento.numero)
-            item->setData(rolNumero, *elemento.numero);
-        item->setData(rolAyuda, elemento.ayuda());
-        contactos->addItem(item);
-    }
-    contactos->setUpdatesEnabled(true);
-    grupos->addItems(datos.listaGrupos);
+    const DatosAgenda datos = leerDatosAgenda();
+    tablaContactos.cargar(datos.contactos);
+    modeloContactos->cargar(
+        datos.listaContactos, [registros = datos.contactos, orden = datos.ordenContactos](int fila) {
+            return campoContacto(registros, orden.at(fila), ContactoAgenda::campoTelefono);
+        });
+    modeloGrupos->cargar(datos.listaGrupos);
 }
 
 void ListaDestinatarios::anadirContacto() {
@@ -76,14 +66,14 @@ void ListaDestinatarios::anadirGrupo() {
                     QStringLiteral("El grupo a añadir ya está en la lista"));
 }
 
-void ListaDestinatarios::anadirSeleccion(QListWidget *origen, Entrada entrada,
+void ListaDestinatarios::anadirSeleccion(QAbstractItemView *origen, Entrada entrada,
                                          const QString &mensajeRepetido) {
-    const QList<QListWidgetItem *> seleccion = origen->selectedItems();
-    if (seleccion.isEmpty()) {
+    const QModelIndex seleccion = filaSeleccionada(origen);
+    if (!seleccion.isValid()) {
         Avisos::aviso(QStringLiteral("No hay nada seleccionado para añadir"));
         return;
     }
-    const QString linea = entrada(seleccion.first()->text());
+    const QString linea = entrada(seleccion.data().toString());
     if (estaEnLista(linea)) {
         Avisos::aviso(mensajeRepetido);
         return;
@@ -108,22 +98,22 @@ void ListaDestinatarios::anadirNumero() {
 }
 
 void ListaDestinatarios::anadirTodosContactos() {
-    anadirTodos(principal->lstContactos, Destinatarios::entradaContacto);
+    anadirTodos(modeloContactos, Destinatarios::entradaContacto);
 }
 
 void ListaDestinatarios::anadirTodosGrupos() {
-    anadirTodos(principal->lstGrupo, Destinatarios::entradaGrupo);
+    anadirTodos(modeloGrupos, Destinatarios::entradaGrupo);
 }
 
-void ListaDestinatarios::anadirTodos(QListWidget *origen, Entrada entrada) {
+void ListaDestinatarios::anadirTodos(const ModeloListaAgenda *modelo, Entrada entrada) {
     // A set of what is listed keeps adding a long address book linear.
     QSet<QString> presentes;
     QListWidget *envio = principal->lstEnvio;
     for (int i = 0; i < envio->count(); ++i)
         presentes.insert(envio->item(i)->text());
-    const int total = origen->count();
+    const int total = modelo->rowCount();
     for (int i = 0; i < total; ++i) {
-        const QString linea = entrada(origen->item(i)->text());
+        const QString linea = entrada(modelo->texto(i));
         if (!presentes.contains(linea)) {
             presentes.insert(linea);
             envio->addItem(linea);
@@ -156,10 +146,9 @@ void ListaDestinatarios::borrarTodos() {
 }
 
 void ListaDestinatarios::mostrarAyudaContacto(const QPoint &posicion) {
-    const QListWidgetItem *item = principal->lstContactos->itemAt(posicion);
-    if (!item)
-        return;
-    principal->lstContactos->setToolTip(item->data(rolAyuda).toString());
+    const QModelIndex fila = principal->lstContactos->indexAt(posicion);
+    if (fila.isValid())
+        principal->lstContactos->setToolTip(fila.data(Qt::ToolTipRole).toString());
 }
 
 bool ListaDestinatarios::eventFilter(QObject *objeto, QEvent *evento) {
@@ -193,4 +182,9 @@ bool ListaDestinatarios::eventFilter(QObject *objeto, QEvent *evento) {
     default:
         return false;
     }
+}
+
+QModelIndex filaSeleccionada(const QAbstractItemView *lista) {
+    const QModelIndexList seleccion = lista->selectionModel()->selectedIndexes();
+    return seleccion.isEmpty() ? QModelIndex() : seleccion.first();
 }

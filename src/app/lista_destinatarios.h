@@ -3,7 +3,9 @@
 #include <QObject>
 
 class frmPrincipal;
-class QListWidget;
+class ModeloListaAgenda;
+class QAbstractItemView;
+class QModelIndex;
 
 // The recipient frame of the main window: fills the contact and group lists from
 // the address book and moves contacts, groups and typed numbers into lstEnvio.
@@ -29,12 +31,14 @@ protected:
 private:
     // Destinatarios::entradaContacto or entradaGrupo: the recipient line for a listed name.
     using Entrada = QString (*)(const QString &nombre);
-    void anadirSeleccion(QListWidget *origen, Entrada entrada, const QString &mensajeRepetido);
-    void anadirTodos(QListWidget *origen, Entrada entrada);
+    void anadirSeleccion(QAbstractItemView *origen, Entrada entrada, const QString &mensajeRepetido);
+    void anadirTodos(const ModeloListaAgenda *modelo, Entrada entrada);
     bool estaEnLista(const QString &entrada) const;
     void mostrarAyudaContacto(const QPoint &posicion);
 
     frmPrincipal *principal;
+    ModeloListaAgenda *modeloContactos;
+    ModeloListaAgenda *modeloGrupos;
     // The watched controls, compared by address only: events still arrive while
     // the main window destroys its children.
     QObject *vistaContactos;
@@ -42,3 +46,6 @@ private:
     QObject *vistaEnvio;
     QObject *cajaNumero;
 };
+
+// The selected row of lstContactos or lstGrupo; invalid when none is selected.
+QModelIndex filaSeleccionada(const QAbstractItemView *lista);

@@ -58,19 +58,48 @@ QByteArray aAnsi(const QString &texto) {
     return bytes;
 }
 
-QString desdeAnsi(const QByteArray &bytes) {
-    QString texto(bytes.size(), Qt::Uninitialized);
-    QChar *destino = texto.data();
-    for (char byte : bytes) {
-        const auto codigo = quint8(byte);
+namespace {
+QChar *escribirDesdeAnsi(const char *bytes, qsizetype tamano, QChar *destino) {
+    for (qsizetype i = 0; i < tamano; ++i) {
+        const auto codigo = quint8(bytes[i]);
         *destino++ =
             (codigo >= 0x80 && codigo < 0xA0) ? QChar(tabla80[codigo - 0x80]) : QChar(char16_t(codigo));
     }
+    return destino;
+}
+
+// Where a field's text starts and ends once stripped of spaces.
+std::pair<qsizetype, qsizetype> sinEspacios(const char *bytes, qsizetype tamano) {
+    qsizetype inicio = 0;
+    while (inicio < tamano && bytes[inicio] == ' ')
+        ++inicio;
+    while (tamano > inicio && bytes[tamano - 1] == ' ')
+        --tamano;
+    return {inicio, tamano - inicio};
+}
+} // namespace
+
+QString desdeAnsi(const QByteArray &bytes) {
+    QString texto(bytes.size(), Qt::Uninitialized);
+    escribirDesdeAnsi(bytes.constData(), bytes.size(), texto.data());
     return texto;
 }
 
 QString textoCampo(const QByteArray &campo) {
-    return recortarEspacios(desdeAnsi(campo));
+    return textoCampo(campo.constData(), campo.size());
+}
+
+QString textoCampo(const char *bytes, qsizetype tamano) {
+    // Stripped before decoding: one allocation, the decoded text only.
+    const auto [inicio, largo] = sinEspacios(bytes, tamano);
+    QString texto(largo, Qt::Uninitialized);
+    escribirDesdeAnsi(bytes + inicio, largo, texto.data());
+    return texto;
+}
+
+QStringView textoCampo(const char *bytes, qsizetype tamano, QChar *destino) {
+    const auto [inicio, largo] = sinEspacios(bytes, tamano);
+    return QStringView(destino, escribirDesdeAnsi(bytes + inicio, largo, destino));
 }
 
 qint16 leerInt16(const QByteArray &datos, int posicion) {

@@ -20,6 +20,9 @@ QString desdeAnsi(const QByteArray &bytes);
 
 // The text of a record field as a reader uses it: decoded and stripped of spaces.
 QString textoCampo(const QByteArray &campo);
+QString textoCampo(const char *bytes, qsizetype tamano);
+// The same written into `destino` (room for `tamano` characters), without allocating.
+QStringView textoCampo(const char *bytes, qsizetype tamano, QChar *destino);
 
 // Field helpers for the packed little-endian records.
 qint16 leerInt16(const QByteArray &datos, int posicion);

@@ -1,6 +1,7 @@
 #include "config/cifrado.h"
 
 #include "addressbook/registros_agenda.h"
+#include "common/campos.h"
 #include "config/configuracion.h"
 
 namespace Cifrado {
@@ -27,6 +28,28 @@ QByteArray cifrarTexto(const QByteArray &texto) {
     for (qsizetype i = 0; i < n; ++i)
         resultado[i] = char(quint8(texto.at(i)) ^ quint8(clave.at(i)));
     return resultado;
+}
+
+namespace {
+// The field's bytes unscrambled into `claro` (room for longitudClave bytes).
+const char *descifrarCampo(const QByteArray &datos, qsizetype posicion, int ancho, char *claro) {
+    Q_ASSERT(ancho <= longitudClave && posicion + ancho <= datos.size());
+    const char *clave = claveCifrado().constData();
+    const char *campo = datos.constData() + posicion;
+    for (int i = 0; i < ancho; ++i)
+        claro[i] = char(campo[i] ^ clave[i]);
+    return claro;
+}
+} // namespace
+
+QString campoDescifrado(const QByteArray &datos, qsizetype posicion, int ancho) {
+    char claro[longitudClave];
+    return textoCampo(descifrarCampo(datos, posicion, ancho, claro), ancho);
+}
+
+QStringView campoDescifrado(const QByteArray &datos, qsizetype posicion, int ancho, QChar *destino) {
+    char claro[longitudClave];
+    return textoCampo(descifrarCampo(datos, posicion, ancho, claro), ancho, destino);
 }
 
 void cifrarConfiguracion(Configuracion &registro) {

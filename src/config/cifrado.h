@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 struct Configuracion;
 struct ContactoAgenda;
@@ -17,6 +18,12 @@ QByteArray claveCifrado();
 
 // Works on 8-bit codes, never on decoded text. `texto` may not exceed the key.
 QByteArray cifrarTexto(const QByteArray &texto);
+
+// The field of `ancho` bytes at `posicion` in `datos`, unscrambled, decoded and stripped
+// of spaces without intermediate copies: textoCampo(cifrarTexto(field)).
+QString campoDescifrado(const QByteArray &datos, qsizetype posicion, int ancho);
+// The same written into `destino` (room for `ancho` characters), without allocating.
+QStringView campoDescifrado(const QByteArray &datos, qsizetype posicion, int ancho, QChar *destino);
 
 // Scramble (or unscramble) every text field of a record in place, over its full width.
 void cifrarConfiguracion(Configuracion &registro);

@@ -3,6 +3,7 @@
 #include "addressbook/clave_contacto.h"
 #include "addressbook/tabla_contactos.h"
 #include "app/frm_principal.h"
+#include "app/lista_destinatarios.h"
 #include "common/avisos.h"
 #include "common/caja_log.h"
 #include "common/campos.h"
@@ -111,8 +112,8 @@ void frmEnvio::enviar() {
 bool frmEnvio::enviarSegunMainWindow() {
     Envio::Seleccion seleccion;
     seleccion.entradasLista = principal.lstEnvio->count();
-    seleccion.contactoSeleccionado = !principal.lstContactos->selectedItems().isEmpty();
-    seleccion.grupoSeleccionado = !principal.lstGrupo->selectedItems().isEmpty();
+    seleccion.contactoSeleccionado = filaSeleccionada(principal.lstContactos).isValid();
+    seleccion.grupoSeleccionado = filaSeleccionada(principal.lstGrupo).isValid();
     seleccion.numeroEscrito = recortarEspacios(principal.txtEnvio->text());
 
     auto enviarATodos = [this](const QList<Envio::Destino> &destinos) {
@@ -132,12 +133,12 @@ bool frmEnvio::enviarSegunMainWindow() {
         break;
     }
     case Envio::Caso::ContactoSeleccionado:
-        enviarATodos(Envio::contactosLlamados(principal.lstContactos->selectedItems().first()->text(),
+        enviarATodos(Envio::contactosLlamados(filaSeleccionada(principal.lstContactos).data().toString(),
                                               tablaContactos));
         break;
     case Envio::Caso::GrupoSeleccionado:
         enviarATodos(
-            Envio::contactosDelGrupo(principal.lstGrupo->selectedItems().first()->text(), tablaContactos));
+            Envio::contactosDelGrupo(filaSeleccionada(principal.lstGrupo).data().toString(), tablaContactos));
         break;
     case Envio::Caso::NadieAQuien:
         Avisos::aviso(QStringLiteral(

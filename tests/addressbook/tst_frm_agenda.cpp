@@ -198,8 +198,8 @@ private slots:
         e.cerrarConEsc();
         QVERIFY(e.grabado());
         QCOMPARE(e.principal.lstEnvio->count(), 0);
-        QCOMPARE(e.principal.lstContactos->count(), 6);
-        QCOMPARE(e.principal.lstGrupo->count(), 3);
+        QCOMPARE(e.principal.lstContactos->model()->rowCount(), 6);
+        QCOMPARE(e.principal.lstGrupo->model()->rowCount(), 3);
     }
 
     void cerrarSinOrdenesNoTocaNada() {

@@ -35,14 +35,17 @@ struct Ventana {
         return buscarControl<T>(&principal, QString::fromUtf8(nombre));
     }
     void pulsar(const char *boton) { QTest::mouseClick(control<QPushButton>(boton), Qt::LeftButton); }
-    void seleccionar(const char *lista, int fila) { control<QListWidget>(lista)->setCurrentRow(fila); }
+    void seleccionar(const char *lista, int fila) {
+        auto *l = control<QAbstractItemView>(lista);
+        l->setCurrentIndex(l->model()->index(fila, 0));
+    }
     QPoint centroFila(const char *lista, int fila) {
-        QListWidget *l = control<QListWidget>(lista);
-        return l->visualItemRect(l->item(fila)).center();
+        auto *l = control<QAbstractItemView>(lista);
+        return l->visualRect(l->model()->index(fila, 0)).center();
     }
     // As the platform delivers it: the first click selects, then the double click.
     void dobleClic(const char *lista, int fila) {
-        QListWidget *l = control<QListWidget>(lista);
+        auto *l = control<QAbstractItemView>(lista);
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, centroFila(lista, fila));
         QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, centroFila(lista, fila));
     }
@@ -106,10 +109,10 @@ private slots:
                    {QStringLiteral("carlos"), QStringLiteral("0600"), ninguno},
                    {QStringLiteral("Beto"), QStringLiteral("2147483647"), ninguno}},
                   {QStringLiteral("trabajo"), QStringLiteral("Amigos"), ninguno});
-        QCOMPARE(textosDe(v.control<QListWidget>("lstContactos")),
+        QCOMPARE(textosDe(v.control<QAbstractItemView>("lstContactos")),
                  (QStringList{QStringLiteral("Álvaro"), QStringLiteral("Ana"), QStringLiteral("beto"),
                               QStringLiteral("Beto"), QStringLiteral("carlos")}));
-        QCOMPARE(textosDe(v.control<QListWidget>("lstGrupo")),
+        QCOMPARE(textosDe(v.control<QAbstractItemView>("lstGrupo")),
                  (QStringList{relleno(QStringLiteral("Amigos")), relleno(ninguno),
                               relleno(QStringLiteral("trabajo"))}));
         QCOMPARE(tablaContactos.size(), 5);
@@ -120,7 +123,7 @@ private slots:
 
         // The tooltip shows the number of the row under the pointer, never a number
         // that differs from the stored one.
-        QListWidget *lista = v.control<QListWidget>("lstContactos");
+        auto *lista = v.control<QAbstractItemView>("lstContactos");
         const QStringList esperados{QStringLiteral("12345678901"), QStringLiteral("600000001"),
                                     QStringLiteral("600000002"), QStringLiteral("2147483647"),
                                     QStringLiteral("0600")};
@@ -131,15 +134,15 @@ private slots:
             QApplication::sendEvent(lista->viewport(), &movimiento);
             QCOMPARE(lista->toolTip(), esperados.at(fila));
         }
-        QCOMPARE(lista->item(3)->data(Qt::UserRole).toInt(), 2147483647);
-        QVERIFY(!lista->item(0)->data(Qt::UserRole).isValid());
+        QCOMPARE(lista->model()->index(3, 0).data(Qt::UserRole).toInt(), 2147483647);
+        QVERIFY(!lista->model()->index(0, 0).data(Qt::UserRole).isValid());
 
         // A contact file without a whole record empties the table.
         v.entorno.escribirFichero(QStringLiteral("contacts.lst"), QByteArray());
         v.principal.cargarAgenda();
         QVERIFY(tablaContactos.isEmpty());
-        QCOMPARE(lista->count(), 0);
-        QCOMPARE(v.control<QListWidget>("lstGrupo")->count(), 3);
+        QCOMPARE(lista->model()->rowCount(), 0);
+        QCOMPARE(v.control<QAbstractItemView>("lstGrupo")->model()->rowCount(), 3);
     }
 
     void numeroTecleado() {

@@ -90,36 +90,25 @@ private slots:
         QVERIFY(iniciarPrograma(programa, {}, std::make_unique<InstanciaUnica>()));
     }
 
-    void bandeja() {
-        // Event, then whether the window shows and the menu pops up, from hidden and from shown.
-        // clang-format off
-        const QList<QList<int>> casos{{513, 1, 0, 1, 0}, {516, 0, 1, 1, 1}, {515, 0, 0, 1, 0}, {514, 0, 0, 1, 0}, {512, 0, 0, 1, 0}};
-        // clang-format on
-        for (const QList<int> &caso : casos) {
-            for (bool oculta : {true, false}) {
-                EntornoPrueba entorno;
-                Programa programa;
-                QVERIFY(iniciar(programa, entorno, oculta ? QStringList{u"--hide"_s} : QStringList{}));
-                programa.bandeja->eventoBandeja(caso.at(0));
-                QVERIFY2(programa.principal->isVisible() == bool(caso.at(oculta ? 1 : 3)),
-                         qPrintable(QString::number(caso.at(0))));
-                QVERIFY2(programa.bandeja->mnuPrincipal->isVisible() == bool(caso.at(oculta ? 2 : 4)),
-                         qPrintable(QString::number(caso.at(0))));
-                programa.bandeja->mnuPrincipal->hide();
-            }
-        }
-    }
-
-    void cerrarLaVentanaSoloLaOculta() {
+    // Closing the window only hides it; the tray's left button brings it back as it was,
+    // the right one opens the menu, other events do nothing.
+    void bandejaYCierre() {
         EntornoPrueba entorno;
         Programa programa;
         QVERIFY(iniciar(programa, entorno));
         frmPrincipal &ventana = *programa.principal;
         ventana.ponerTextoMensaje(u"sigo aqui"_s);
         ventana.close();
-        QVERIFY(!ventana.isVisible());
-        programa.bandeja->eventoBandeja(frmMinimizado::botonIzquierdo);
-        QVERIFY(ventana.isVisible());
+        // clang-format off
+        const int casos[][3]{{512, 0, 0}, {514, 0, 0}, {515, 0, 0}, {516, 0, 1}, {513, 1, 0}, {516, 1, 1}, {513, 1, 0}};
+        // clang-format on
+        for (const auto &[evento, visible, menu] : casos) {
+            programa.bandeja->eventoBandeja(evento);
+            QVERIFY2(ventana.isVisible() == bool(visible) &&
+                         programa.bandeja->mnuPrincipal->isVisible() == bool(menu),
+                     qPrintable(QString::number(evento)));
+            programa.bandeja->mnuPrincipal->hide();
+        }
         QCOMPARE(ventana.textoMensaje(), u"sigo aqui"_s);
         // Without a tray the window is minimised instead: never no window and no icon.
         frmMinimizado::forzarBandeja(false);

@@ -83,8 +83,6 @@ private slots:
         QCOMPARE(ventana.lstEnvio->count(), 0);
         QCOMPARE(ventana.lblCaracteres->text(), u"Número de carácteres: 0"_s);
         ESPERAR(caja->hasFocus(), "el mensaje nuevo no puso el foco en el texto");
-        ventana.ponerTextoMensaje(u"uno\r\ndos\r\n"_s);
-        QCOMPARE(caja->toPlainText(), u"uno\ndos\n"_s);
     }
 
     void pasarelaYColoresDeLaConfiguracion() {

@@ -258,10 +258,10 @@ private slots:
             QCOMPARE(pedida.titulo + u'|' + pedida.filtro, QString::fromLatin1(peticion));
             QVERIFY(pedida.tipo == Dialogos::Peticion::Abrir && pedida.propietario == &principal);
             QCOMPARE(pedida.carpetaInicial, rutaAplicacion());
-            // A cancelled or blank choice opens nothing; a window would not let trigger() return.
+            // A cancelled or blank choice opens nothing.
             for (const QString &respuesta : {QString(), u"   "_s}) {
                 Dialogos::siguienteFichero(respuesta);
-                accion->trigger();
+                QCOMPARE(ventanaModalDe([&accion = accion] { accion->trigger(); }), QString());
             }
         }
         QCOMPARE(clavesGuardadas(), QStringList({ninguno, u"Ana:34:600000000:0"_s, u"Eva:34:600000002:0"_s,

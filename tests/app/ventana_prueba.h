@@ -8,6 +8,7 @@
 #include "support/entorno_prueba.h"
 
 #include <QAbstractItemView>
+#include <QTimer>
 
 // Gives up within three seconds, saying what did not happen.
 #define ESPERAR(condicion, que) QTRY_VERIFY2_WITH_TIMEOUT(condicion, que, 3000)
@@ -33,6 +34,21 @@ inline void dobleClic(QAbstractItemView *lista, int fila) {
     const QPoint centro = lista->visualRect(lista->model()->index(fila, 0)).center();
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, centro);
     QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, centro);
+}
+
+// Runs `orden` and names the modal window it opened (closing it at once, so a
+// window opened by mistake never blocks), or "".
+inline QString ventanaModalDe(const std::function<void()> &orden) {
+    QString nombre;
+    QTimer::singleShot(0, [&nombre] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            nombre = modal->objectName();
+            modal->close();
+        }
+    });
+    orden();
+    QCoreApplication::processEvents(); // lets the timer go when nothing opened
+    return nombre;
 }
 
 struct ContactoPrueba {

@@ -1,4 +1,4 @@
-#include "support/entorno_prueba.h"
+#include "app/ventana_prueba.h"
 
 #include "app/frm_principal.h"
 #include "common/campos.h"
@@ -175,15 +175,7 @@ private slots:
         // clang-format on
         for (const auto &[texto, entradas, resultado] : casos) {
             cargar(principal, entradas, texto);
-            QString abierta;
-            QTimer::singleShot(0, [&abierta] { // closes the window, if one opened
-                if (QWidget *modal = QApplication::activeModalWidget()) {
-                    abierta = modal->objectName();
-                    modal->close();
-                }
-            });
-            principal.btnAlmacenar->click();
-            QCoreApplication::processEvents();
+            const QString abierta = ventanaModalDe([&] { principal.btnAlmacenar->click(); });
             QCOMPARE(abierta + entorno.avisos.join(u'|'), resultado);
             entorno.avisos.clear();
         }

@@ -1,4 +1,4 @@
-#include "support/entorno_prueba.h"
+#include "app/ventana_prueba.h"
 
 #include "about/etiqueta_pulsable.h"
 #include "about/frm_about.h"
@@ -54,11 +54,9 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(&about, 3000));
             for (const char *clic = clics; *clic; ++clic)
                 QTest::mouseClick(*clic == 'A' ? about.lblAutor : about.lblZarcel, Qt::LeftButton);
-            QString abierta;
-            if (saludos) // a hook left unused would act on a later window
-                alAbrirseModal([&abierta](QWidget *ventana) { abierta = ventana->windowTitle(); });
-            QTest::mouseClick(about.btnOK, Qt::LeftButton);
-            QCOMPARE(abierta, saludos ? u"Some greetings..."_s : QString());
+            const QString abierta =
+                ventanaModalDe([&about] { QTest::mouseClick(about.btnOK, Qt::LeftButton); });
+            QCOMPARE(abierta, saludos ? u"frmCarajo|Some greetings..."_s : QString());
             QVERIFY2(about.isVisible() == saludos, clics);
             QTest::mouseClick(about.btnOK, Qt::LeftButton); // the counters started again: a plain OK
             QVERIFY(!about.isVisible());

@@ -36,13 +36,13 @@ inline void dobleClic(QAbstractItemView *lista, int fila) {
     QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, centro);
 }
 
-// Runs `orden` and names the modal window it opened (closing it at once, so a
-// window opened by mistake never blocks), or "".
+// Runs `orden` and gives "objectName|title" of the modal window it opened (closing
+// it at once, so a window opened by mistake never blocks), or "".
 inline QString ventanaModalDe(const std::function<void()> &orden) {
     QString nombre;
     QTimer::singleShot(0, [&nombre] {
         if (QWidget *modal = QApplication::activeModalWidget()) {
-            nombre = modal->objectName();
+            nombre = modal->objectName() + u'|' + modal->windowTitle();
             modal->close();
         }
     });

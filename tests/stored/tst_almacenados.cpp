@@ -171,7 +171,7 @@ private slots:
         const QList<std::tuple<QString, QStringList, QString>> casos{
             {u"   "_s, {u"#Ana"_s}, u"Debe escribir algo en el mensaje para poder grabarlo"_s},
             {u"hola"_s, {}, u"Debe tener algún destinatario en la lista de envio para poder grabar el mensaje"_s},
-            {u"\r\n"_s, {u"#Ana"_s}, u"frmGrabarMensaje"_s}}; // a line break is something
+            {u"\r\n"_s, {u"#Ana"_s}, u"frmGrabarMensaje|Grabar mensaje"_s}}; // a line break is something
         // clang-format on
         for (const auto &[texto, entradas, resultado] : casos) {
             cargar(principal, entradas, texto);

@@ -1,0 +1,258 @@
+#include "support/entorno_prueba.h"
+
+#include "addressbook/agenda_prueba.h"
+#include "addressbook/clave_contacto.h"
+#include "addressbook/exportacion.h"
+#include "addressbook/fichero_agenda.h"
+#include "addressbook/filtro_dialogos.h"
+#include "addressbook/importacion.h"
+
+using namespace Importacion;
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString ninguno = u"Ninguno"_s;
+
+QByteArray contacto(const QString &nombre, const QString &telefono, const QString &grupo, qint16 reves = 0) {
+    return contactoCifrado(nombre, u"34"_s, telefono, grupo, reves);
+}
+
+QStringList aplicar(ArbolAgenda &arbol, Tipo tipo, const QList<Entrada> &entradas) {
+    Importador importador(arbol, tipo, entradas);
+    return importador.procesar(entradas.size());
+}
+
+// Imports into the book on disk (no files: only "Ninguno").
+QStringList importar(ArbolAgenda &arbol, Tipo tipo, const QList<Entrada> &entradas) {
+    cargarArbolAgenda(arbol);
+    return aplicar(arbol, tipo, entradas);
+}
+
+// "group/key/text" of every contact, in the order of addition.
+QStringList contactosDe(const ArbolAgenda &arbol) {
+    QStringList contactos;
+    arbol.recorrer([&](const ArbolAgenda::Nodo &nodo) {
+        if (nodo.tipo == ArbolAgenda::Tipo::Contacto)
+            contactos.append(nodo.padre->clave + u'/' + nodo.clave + u'/' + nodo.texto);
+    });
+    return contactos;
+}
+} // namespace
+
+class PruebaAgenda : public QObject {
+    Q_OBJECT
+private slots:
+    void claveDeContacto() {
+        // clang-format off
+        const char *casos[][2]{{"Ana:34:600000000:0", "Ana|34|600000000|0"}, {"Ana:34:600000000:1", "Ana|34|600000000|1"},
+            {"Ana:34:6:-1", "Ana|34|6|1"}, {":::0", "|||0"}, {"Ana:34", "Ana|34||0"}};
+        // clang-format on
+        for (const auto &[clave, partes] : casos) {
+            const ClaveContacto c = ClaveContacto::desdeClave(QString::fromUtf8(clave));
+            QCOMPARE(QStringList({c.nombre, c.prefijo, c.telefono, QString::number(c.envioReves)}).join(u'|'),
+                     QString::fromUtf8(partes));
+        }
+    }
+
+    void ficherosVaciosDanNinguno() {
+        for (int bytes : {-1, 0, 24}) {
+            EntornoPrueba entorno;
+            if (bytes >= 0)
+                entorno.escribirFichero(u"groups.lst"_s, grupoCifrado(u"Amigos"_s).left(bytes));
+            ArbolAgenda arbol;
+            cargarArbolAgenda(arbol);
+            QCOMPARE(clavesEnOrden(arbol), QStringList{ninguno});
+            QCOMPARE(entorno.ficheros(u"*.lst"_s), QStringList({u"contacts.lst"_s, u"groups.lst"_s}));
+        }
+    }
+
+    // The record layout, in clear: fields cut to their widths, the flag as FF FF,
+    // a partial tail dropped.
+    void registrosEnClaro() {
+        EntornoPrueba entorno;
+        entorno.escribirFichero(u"groups.lst"_s, grupoCifrado(ninguno));
+        entorno.escribirFichero(u"contacts.lst"_s,
+                                contacto(u"Ana"_s, u"600000000"_s, ninguno, -1) + "xxxxxxxxxxxxx");
+        ArbolAgenda arbol;
+        cargarArbolAgenda(arbol);
+        QCOMPARE(contactosDe(arbol), QStringList{u"Ninguno/Ana:34:600000000:1/Ana:+34600000000"_s});
+        // clang-format off
+        QVERIFY(arbol .anadirContacto(ninguno, QString(30, u'n') + u":12345678901:"_s + QString(26, u'9') + u":0"_s, {}) .isValid());
+        // clang-format on
+        QVERIFY(grabarArbolAgenda(arbol));
+        const QByteArray contactos = entorno.leerFichero(u"contacts.lst"_s);
+        QCOMPARE(int(contactos.size()), 2 * 87);
+        QCOMPARE(contactoClaro(contactos.left(87)), "Ana" + QByteArray(22, ' ') + "34        600000000" +
+                                                        QByteArray(16, ' ') + "Ninguno" +
+                                                        QByteArray(18, ' ') + "\xFF\xFF");
+        QCOMPARE(contactoClaro(contactos.mid(87)), QByteArray(25, 'n') + "1234567890" + QByteArray(25, '9') +
+                                                       "Ninguno" + QByteArray(18, ' ') + QByteArray(2, '\0'));
+        GrupoAgenda grupo = GrupoAgenda::leer(entorno.leerFichero(u"groups.lst"_s));
+        Cifrado::cifrarGrupo(grupo);
+        QCOMPARE(grupo.escribir(), "Ninguno" + QByteArray(18, ' '));
+    }
+
+    // A load and a save give back the same bytes, records that have no place in
+    // the tree kept in their places.
+    void idaYVueltaIdentica() {
+        EntornoPrueba entorno;
+        const QByteArray grupos = grupoCifrado(ninguno) + grupoCifrado(u"Amigos"_s) +
+                                  grupoCifrado(u"Amigos"_s) + grupoCifrado(u"Señores: Pérez"_s);
+        const QByteArray contactos =
+            contacto(u"Ana"_s, u"600000000"_s, u"Amigos"_s) + contacto(u"Luis"_s, u"7"_s, u"Perdidos"_s) +
+            contacto(u"Ana"_s, u"600000000"_s, ninguno) + contacto(u"Eva:Mar"_s, u"1"_s, ninguno) +
+            contactoCifrado(u"Pío"_s, u"3:4"_s, u"2"_s, ninguno) +
+            contactoCifrado(u"Pep"_s, u"351"_s, u"900"_s, u"Señores: Pérez"_s, -1) +
+            contacto(u"Zoe"_s, u"6"_s, ninguno);
+        entorno.escribirFichero(u"groups.lst"_s, grupos);
+        entorno.escribirFichero(u"contacts.lst"_s, contactos);
+        ArbolAgenda arbol;
+        cargarArbolAgenda(arbol);
+        QCOMPARE(clavesEnOrden(arbol),
+                 QStringList({ninguno, u"Amigos"_s, u"Señores: Pérez"_s, u"Ana:34:600000000:0"_s,
+                              u"Pep:351:900:1"_s, u"Zoe:34:6:0"_s}));
+        QCOMPARE(arbol.numeroApartados(), 5);
+        QVERIFY(grabarArbolAgenda(arbol));
+        QCOMPARE(entorno.leerFichero(u"groups.lst"_s), grupos);
+        QCOMPARE(entorno.leerFichero(u"contacts.lst"_s), contactos);
+
+        // A renamed group takes its contacts' group field along; a deleted one its contacts.
+        QVERIFY(arbol.renombrarGrupo(arbol.buscar(u"Señores: Pérez"_s), u" Colegas "_s));
+        arbol.borrar(arbol.buscar(u"Amigos"_s));
+        QVERIFY(grabarArbolAgenda(arbol));
+        QCOMPARE(entorno.leerFichero(u"groups.lst"_s),
+                 grupoCifrado(ninguno) + grupoCifrado(u"Amigos"_s) + grupoCifrado(u" Colegas "_s));
+        QCOMPARE(entorno.leerFichero(u"contacts.lst"_s).left(4 * 87), contactos.mid(87, 4 * 87));
+        QCOMPARE(entorno.leerFichero(u"contacts.lst"_s).mid(4 * 87),
+                 contactoCifrado(u"Pep"_s, u"351"_s, u"900"_s, u"Colegas"_s, -1) +
+                     contacto(u"Zoe"_s, u"6"_s, ninguno));
+    }
+
+    // Rounded half to even, as the old program counted records.
+    void cuentaAgenda1() {
+        const std::initializer_list<std::pair<int, int>> casos{{0, 0},  {16, 0}, {17, 0}, {18, 1},
+                                                               {34, 1}, {51, 2}, {85, 2}, {86, 3}};
+        for (const auto &[longitud, registros] : casos)
+            QCOMPARE(int(leerAgenda1(QByteArray(longitud, 'x')).size()), registros);
+    }
+
+    void agenda1() {
+        EntornoPrueba entorno;
+        QByteArray datos =
+            registroAgenda1(u"Ana"_s, u"600000000"_s) + registroAgenda1(u"Luis"_s, u"0612345"_s) +
+            registroAgenda1(u"   "_s, u"611111111"_s) + registroAgenda1(u"A:na"_s, u"622222222"_s) +
+            registroAgenda1(u" María"_s, u" 633 "_s) + registroAgenda1(u"Pepe"_s, u"644444444"_s);
+        datos.chop(14); // the last record, cut after 20 of its 34 bytes, still counts
+        ArbolAgenda arbol;
+        QCOMPARE(importar(arbol, Tipo::Agenda1, leerAgenda1(datos)),
+                 QStringList({u"Se ha importado la entrada: Ana"_s,
+                              u"El número de teléfono especificado es incorrecto: 0612345"_s,
+                              u"No puede utilizar el signo ':' en el nombre: A:na"_s,
+                              u"Se ha importado la entrada: María"_s,
+                              u"La entrada está incompleta en el fichero: Pepe"_s}));
+        QCOMPARE(contactosDe(arbol), QStringList({u"Ninguno/Ana:34:600000000:0/Ana:+34600000000"_s,
+                                                  u"Ninguno/María:34:633:0/María:+34633"_s}));
+    }
+
+    void texto() {
+        const char *dos = "Se ha importado la entrada: Ana|Se ha importado la entrada: Luis";
+        // clang-format off
+        const std::pair<QByteArray, const char *> casos[]{
+            {"Ana\r\n600000000\r\nLuis\r\n611111111\r\n", dos}, {"Ana\n600000000\nLuis\n611111111\n", dos},
+            {"Ana\r600000000\rLuis\r611111111\r", dos}, {"Ana\r\n600000000\r\nLuis\r\n611111111", dos},
+            {"Ana\r\n600000000\r\nLuis\r\n", "Se ha importado la entrada: Ana"},
+            {"A:na\r\n600000000\r\nLuis\r\n611111111\r\n", "No puede utilizar el signo ':' en el nombre: A:na|Se ha importado la entrada: Luis"},
+            {"\r\nAna\r\n600000000\r\nLuis\r\n611111111\r\n", "El número de telefono Luis no es válido"},
+            {"Ana\r\n+34600\r\nLuis\r\n 0611 \r\n", "El número de telefono +34600 no es válido|El número de telefono  0611  no es válido"},
+            {" Mar\xED" "a \r\n 600 \r\n", "Se ha importado la entrada:  María "}};
+        // clang-format on
+        for (const auto &[datos, log] : casos) {
+            EntornoPrueba entorno;
+            ArbolAgenda arbol;
+            const QStringList lineas = importar(arbol, Tipo::Texto, leerTexto(datos));
+            QCOMPARE(lineas.join(u'|'), QString::fromUtf8(log));
+            QCOMPARE(contactosDe(arbol).size(), lineas.filter(u"Se ha importado"_s).size());
+        }
+    }
+
+    void textoRepetidoYSinNinguno() {
+        EntornoPrueba entorno;
+        const QList<Entrada> entradas = leerTexto("Ana\r\n600000000\r\nLuis\r\n611111111\r\n");
+        ArbolAgenda arbol;
+        importar(arbol, Tipo::Texto, entradas);
+        QCOMPARE(aplicar(arbol, Tipo::Texto, entradas),
+                 QStringList({u"Ya existe una entrada con el nombre Ana"_s,
+                              u"Ya existe una entrada con el nombre Luis"_s}));
+        QCOMPARE(int(contactosDe(arbol).size()), 2);
+
+        entorno.escribirFichero(u"groups.lst"_s, grupoCifrado(u"Amigos"_s));
+        ArbolAgenda sinNinguno;
+        QCOMPARE(importar(sinNinguno, Tipo::Texto, entradas).first(),
+                 u"No existe el grupo 'Ninguno' para la entrada: Ana"_s);
+        QVERIFY(contactosDe(sinNinguno).isEmpty());
+    }
+
+    void agenda2() {
+        EntornoPrueba entorno;
+        entorno.escribirFichero(u"groups.lst"_s, grupoCifrado(ninguno) + grupoCifrado(u"Familia"_s));
+        const QByteArray grupos =
+            campoFijo(u"Amigos"_s, 25) + campoFijo(ninguno, 25) + campoFijo(u" Familia"_s, 25) + "resto";
+        const QByteArray contactos =
+            registroContacto2(u"Ana"_s, u"600000000"_s, u"Amigos"_s) +
+            registroContacto2(u"Luis"_s, u"611111111"_s, u"Trabajo"_s) +
+            registroContacto2(u"Pepe"_s, u"06 x"_s, ninguno) + registroContacto2(u"A:na"_s, u"6"_s, ninguno) +
+            registroContacto2(u"Eva"_s, u"644444444"_s, u"Familia"_s) + QByteArray(58, 'z');
+        ArbolAgenda arbol;
+        QCOMPARE(importar(arbol, Tipo::Agenda2, leerAgenda2(contactos, grupos)),
+                 QStringList({u"Ya existe una entrada con el nombre Familia"_s,
+                              u"Se ha importado la entrada: Ana                      "_s,
+                              u"No existe el grupo 'Trabajo' para la entrada: Luis"_s,
+                              u"Se ha importado la entrada: Pepe                     "_s,
+                              u"No puede utilizar el signo ':' en el nombre: A:na"_s,
+                              u"Se ha importado la entrada: Eva                      "_s}));
+        QCOMPARE(arbol.clavesGrupos(), QStringList({ninguno, u"Familia"_s, u"Amigos"_s}));
+        QCOMPARE(contactosDe(arbol), QStringList({u"Amigos/Ana:34:600000000:0/Ana:+34600000000"_s,
+                                                  u"Ninguno/Pepe:34:06 x:0/Pepe:+3406 x"_s,
+                                                  u"Familia/Eva:34:644444444:0/Eva:+34644444444"_s}));
+    }
+
+    void fuentes() {
+        EntornoPrueba entorno;
+        entorno.escribirFichero(u"CONTACTOS.LST"_s, registroContacto2(u"Ana"_s, u"6"_s, ninguno));
+        const Fuente fuente = leerFuente(Tipo::Agenda2, entorno.carpeta()); // no groups file
+        QVERIFY(fuente.error.isEmpty());
+        QCOMPARE(int(fuente.entradas.size()), 1);
+        const Fuente ausente = leerFuente(Tipo::Texto, entorno.ruta(u"no-existe.txt"_s));
+        QVERIFY(ausente.entradas.isEmpty());
+        QVERIFY(ausente.error.startsWith(u"No se ha podido leer el fichero "_s));
+    }
+
+    // In the file's order, not grouped.
+    void exportar() {
+        EntornoPrueba entorno;
+        entorno.escribirFichero(u"groups.lst"_s, grupoCifrado(ninguno) + grupoCifrado(u"Amigos"_s));
+        entorno.escribirFichero(u"contacts.lst"_s,
+                                contacto(u"Ana"_s, u"600000000"_s, u"Amigos"_s) +
+                                    contactoCifrado(u"María"_s, u"44"_s, u"611111111"_s, ninguno, -1) +
+                                    contacto(u"Luis"_s, u"622222222"_s, u"Amigos"_s));
+        ArbolAgenda arbol;
+        cargarArbolAgenda(arbol);
+        const TextoExportado texto = exportarTexto(arbol);
+        QCOMPARE(texto.datos, "Ana\r\n+34600000000\r\nMar\xED"
+                              "a\r\n+44611111111\r\nLuis\r\n+34622222222\r\n"_ba);
+        QCOMPARE(texto.nombres, QStringList({u"Ana"_s, u"María"_s, u"Luis"_s}));
+    }
+
+    void filtroPlataforma() {
+        // clang-format off
+        const char *casos[][2]{{"Fichero de texto|*.*", "Fichero de texto (*)"}, {"Agenda version 1.x|zarcel.lst", "Agenda version 1.x (zarcel.lst)"},
+            {"Fichero de texto|*.txt|", "Fichero de texto (*.txt)"}, {"Texto|*.txt|Todos|*.*", "Texto (*.txt);;Todos (*)"},
+            {"Texto|*.txt;*.csv", "Texto (*.txt *.csv)"}, {"Texto|*.txt|Huerfana", "Texto (*.txt)"}, {"", ""}};
+        // clang-format on
+        for (const auto &[filtro, esperado] : casos)
+            QCOMPARE(Dialogos::filtroPlataforma(QString::fromUtf8(filtro)), QString::fromUtf8(esperado));
+    }
+};
+
+ZARCEL_TEST_MAIN(PruebaAgenda)
+#include "tst_agenda.moc"

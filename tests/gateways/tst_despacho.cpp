@@ -1,8 +1,6 @@
 #include "banco_pasarela.h"
 
 #include "common/tiempos.h"
-#include "gateways/codificacion.h"
-#include "gateways/plantillas.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -122,21 +120,6 @@ private slots:
                                      pasarela)});
             QVERIFY(banco.simulador.peticiones().isEmpty());
             QVERIFY(banco.entorno.leerFichero(u"zarcel.log"_s).isEmpty());
-        }
-    }
-
-    // A proxy that refuses the credentials and a cookie that never comes each end in
-    // giving the message up.
-    void sinRemedio() {
-        for (const bool sinCookies : {false, true}) {
-            BancoPasarela banco;
-            banco.simulador.opciones.credencialesProxy = u"ana:secreto"_s;
-            banco.simulador.opciones.sinCookies = sinCookies;
-            banco.usarProxy(u"ana"_s, sinCookies ? u"secreto"_s : u"otra"_s);
-            banco.enviar(sinCookies ? u"Movistar"_s : u"GsmNet"_s, u"Hola"_s);
-            QCOMPARE(banco.simulador.formulariosRecibidos().size(), sinCookies ? 0 : 6);
-            QCOMPARE(banco.simulador.peticiones().size(), sinCookies ? intentosCookie : 6);
-            QCOMPARE(banco.salida.lineas.last(), abandono);
         }
     }
 };

@@ -81,12 +81,11 @@ private slots:
     void credencialesErroneas_data() {
         QTest::addColumn<QString>("pasarela");
         QTest::addColumn<QString>("usuario");
-        QTest::newRow("clave errada") << "GsmNet"
-                                      << "ana";
-        QTest::newRow("sin usuario") << "GsmNet"
-                                     << "";
-        QTest::newRow("clave errada, paso de cookies") << "Movistar"
-                                                       << "ana";
+        // clang-format off
+        QTest::newRow("clave errada") << "GsmNet" << "ana";
+        QTest::newRow("sin usuario") << "GsmNet" << "";
+        QTest::newRow("clave errada, paso de cookies") << "Movistar" << "ana";
+        // clang-format on
     }
     // Refused by the proxy every time: nothing reaches the stand-in and the send gives up.
     void credencialesErroneas() {

@@ -29,11 +29,10 @@ using namespace Qt::StringLiterals;
 namespace {
 enum class Fallo { ninguno, discoLleno, sinDescriptores, muerte };
 
-// One kind of data file: the files the program reads back, the bytes the save writes
+// One kind of data file: the names of the files the program reads back, the bytes the save writes
 // into the largest, the previous version left on disk, the save done where the user
 // does it (true when its window took it as done), and what the program reads back.
 struct FicheroProtegido {
-    QString nombre;
     QStringList patrones;
     qint64 tamano = 0;
     std::function<void()> grabarAnterior;
@@ -93,8 +92,7 @@ QList<FicheroProtegido> ficherosProtegidos() {
         return grabarMensaje(titulo, 0, {QStringLiteral("@+34:") + telefono}, texto);
     };
     return {
-        {QStringLiteral("zarcel.cfg"),
-         {QStringLiteral("zarcel.cfg")},
+        {{QStringLiteral("zarcel.cfg")},
          Configuracion::tamano,
          [] {
              Configuracion registro = Configuracion::porDefecto();
@@ -109,8 +107,7 @@ QList<FicheroProtegido> ficherosProtegidos() {
          QStringList{u"-1"_s, u"nueva.example"_s, u"3128"_s}},
         // Both files change, and the groups file outgrows the contacts file: some
         // limits let one file through and stop the other.
-        {QStringLiteral("agenda"),
-         {QStringLiteral("contacts.lst"), QStringLiteral("groups.lst")},
+        {{QStringLiteral("contacts.lst"), QStringLiteral("groups.lst")},
          (2 + gruposNuevos) * GrupoAgenda::tamano,
          [] {
              grabarFicheroAtomico(rutaGrupos(), grupoCifrado(QStringLiteral("Ninguno")) +
@@ -128,8 +125,7 @@ QList<FicheroProtegido> ficherosProtegidos() {
          claves,
          clavesNuevas << QStringLiteral("Beto:34:600000002:0")},
         // Header, count, one recipient, the text; storing tells the user itself when it fails.
-        {QStringLiteral("mensajes almacenados"),
-         {QStringLiteral("*.zrc")},
+        {{QStringLiteral("*.zrc")},
          CabeceraMensaje::tamano + 2 + DestinoMensaje::tamano + texto.size(),
          [=] { grabarMensajeA(QStringLiteral("Anterior"), QStringLiteral("600000001")); },
          [=] { return grabarMensajeA(QStringLiteral("Nuevo"), QStringLiteral("600000002")); },
@@ -166,7 +162,7 @@ private slots:
         QTest::addColumn<qint64>("bytes");
         for (const FicheroProtegido &fichero : ficherosProtegidos()) {
             const auto fila = [&](const QString &caso, Fallo fallo, qint64 bytes) {
-                QTest::addRow("%s: %s", qPrintable(fichero.nombre), qPrintable(caso))
+                QTest::addRow("%s: %s", qPrintable(fichero.patrones.join(u'+')), qPrintable(caso))
                     << fichero << fallo << bytes;
             };
             // The save works when nothing fails, so what the other rows see is the fault's doing.

@@ -156,21 +156,14 @@ private slots:
         EntornoPrueba entorno;
         QVERIFY(grabarConfiguracion(Configuracion::porDefecto()));
         const QString comando = rutaEjecutable() + QStringLiteral(" --hide");
-        {
-            frmOpciones ventana;
-            abrir(ventana);
-            pulsar(ventana.chkArrancar);
-            QCOMPARE(registro::comandoArranque(), comando);
-            pulsar(ventana.chkArrancar);
-            QVERIFY(!registro::hayArranque());
-            pulsar(ventana.chkArrancar);
-            ventana.reject(); // closing without OK undoes nothing
-        }
-        QCOMPARE(registro::comandoArranque(), comando);
         registro::ponerArranque(QStringLiteral("/otra/carpeta/zarcel"));
         frmOpciones ventana;
         abrir(ventana);
         QVERIFY(ventana.chkArrancar->isChecked());
+        QCOMPARE(registro::comandoArranque(), comando);
+        pulsar(ventana.chkArrancar);
+        QVERIFY(!registro::hayArranque());
+        pulsar(ventana.chkArrancar);
         QCOMPARE(registro::comandoArranque(), comando);
         QTest::mouseClick(ventana.btnOK, Qt::LeftButton);
         QCOMPARE(configuracionGrabada(entorno).arrancar, qint16(-1));

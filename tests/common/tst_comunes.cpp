@@ -2,7 +2,6 @@
 
 #include "common/campos.h"
 #include "common/carpeta.h"
-#include "common/ficheros.h"
 #include "common/numero.h"
 
 class PruebaComunes : public QObject {
@@ -38,20 +37,6 @@ private slots:
         QFETCH(QString, texto);
         QFETCH(bool, valido);
         QCOMPARE(esNumeroValido(texto), valido);
-    }
-
-    // A disk that fills up in the middle of the write keeps the previous file whole, and no stray file.
-    void grabacionAtomica() {
-        EntornoPrueba entorno;
-        const QString ruta = entorno.ruta(QStringLiteral("datos.bin"));
-        QVERIFY(grabarFicheroAtomico(ruta, "primero"));
-        QVERIFY(grabarFicheroAtomico(ruta, "segundo"));
-        {
-            DiscoLleno disco(4);
-            QVERIFY(!grabarFicheroAtomico(ruta, "tercero, mas largo"));
-        }
-        QCOMPARE(entorno.leerFichero(QStringLiteral("datos.bin")), QByteArray("segundo"));
-        QCOMPARE(entorno.ficheros(QStringLiteral("*")), QStringList{QStringLiteral("datos.bin")});
     }
 };
 

@@ -1,18 +1,151 @@
 // A save that fails at any point leaves the previous file whole and readable,
-// and the user is told. Every kind of data file, every way a save can fail.
+// and the user is told. Every kind of data file, every way a save can fail; and
+// a file that cannot be read is not replaced.
 #include "fallos.h"
-#include "ficheros_protegidos.h"
 #include "support/entorno_prueba.h"
 
+#include "addressbook/agenda_prueba.h"
+#include "addressbook/arbol_agenda.h"
+#include "addressbook/fichero_agenda.h"
+#include "addressbook/frm_agenda.h"
+#include "addressbook/frm_importar.h"
+#include "app/frm_principal.h"
+#include "common/caja_log.h"
+#include "common/campos.h"
+#include "common/ficheros.h"
+#include "config/fichero_configuracion.h"
+#include "config/frm_opciones.h"
+#include "stored/arbol_mensajes.h"
+#include "stored/fichero_mensaje.h"
+#include "stored/registros_mensaje.h"
+
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMap>
+#include <QPushButton>
+#include <QSignalSpy>
 
 #include <optional>
 
-Q_DECLARE_METATYPE(FicheroProtegido)
+using namespace Qt::StringLiterals;
 
 namespace {
 enum class Fallo { ninguno, discoLleno, sinDescriptores, muerte };
+
+// One kind of data file: the names of the files the program reads back, the bytes the save writes
+// into the largest, the previous version left on disk, the save done where the user
+// does it (true when its window took it as done), and what the program reads back.
+struct FicheroProtegido {
+    QStringList patrones;
+    qint64 tamano = 0;
+    std::function<void()> grabarAnterior;
+    std::function<bool()> grabarNueva;
+    std::function<QStringList()> leer;
+    QStringList anterior;
+    QStringList nueva;
+};
+
+const int gruposNuevos = 8;
+const QString texto = QStringLiteral("Nos vemos a las ocho");
+
+QStringList leerProxy() {
+    configuracion = Configuracion();
+    leerConfiguracion();
+    return {QString::number(configuracion.usarProxy), textoCampo(configuracion.proxy),
+            textoCampo(configuracion.puerto)};
+}
+
+// The user sets another proxy in Opciones and presses OK.
+bool cambiarProxy() {
+    frmOpciones ventana;
+    ventana.show();
+    if (!QTest::qWaitForWindowActive(&ventana)) // the settings load on activation
+        return false;
+    ventana.seleccionarPagina(3);
+    ventana.txtProxy->setText(QStringLiteral("nueva.example"));
+    QTest::mouseClick(ventana.btnOK, Qt::LeftButton);
+    return !ventana.isVisible();
+}
+
+// The user adds a contact to Amigos and some groups in the address-book editor, and closes it.
+bool cambiarAgenda() {
+    frmPrincipal principal;
+    frmAgenda editor(&principal);
+    editor.show();
+    editor.txtNombre->setText(QStringLiteral("Beto"));
+    editor.txtPrefijo->setText(QStringLiteral("34"));
+    editor.txtTelefono->setText(QStringLiteral("600000002"));
+    editor.cmbGrupos->setCurrentText(QStringLiteral("Amigos"));
+    QTest::mouseClick(editor.btnContacto, Qt::LeftButton);
+    for (int i = 1; i <= gruposNuevos; ++i) {
+        editor.txtGrupo->setText(QStringLiteral("Grupo %1").arg(i));
+        QTest::mouseClick(editor.btnGrupo, Qt::LeftButton);
+    }
+    editor.reject();
+    return !editor.isVisible();
+}
+
+QList<FicheroProtegido> ficherosProtegidos() {
+    const QStringList claves{QStringLiteral("Ninguno"), QStringLiteral("Amigos"),
+                             QStringLiteral("Ana:34:600000001:0")};
+    QStringList clavesNuevas = claves; // read back, the groups come before the contacts
+    for (int i = 1; i <= gruposNuevos; ++i)
+        clavesNuevas.insert(1 + i, QStringLiteral("Grupo %1").arg(i));
+    const auto grabarMensajeA = [](const QString &titulo, const QString &telefono) {
+        return grabarMensaje(titulo, 0, {QStringLiteral("@+34:") + telefono}, texto);
+    };
+    return {
+        {{QStringLiteral("zarcel.cfg")},
+         Configuracion::tamano,
+         [] {
+             Configuracion registro = Configuracion::porDefecto();
+             registro.usarProxy = aFlag(true);
+             asignarCampo(registro.proxy, QStringLiteral("anterior.example"));
+             asignarCampo(registro.puerto, QStringLiteral("3128"));
+             grabarConfiguracion(registro);
+         },
+         cambiarProxy,
+         leerProxy,
+         QStringList{u"-1"_s, u"anterior.example"_s, u"3128"_s},
+         QStringList{u"-1"_s, u"nueva.example"_s, u"3128"_s}},
+        // Both files change, and the groups file outgrows the contacts file: some
+        // limits let one file through and stop the other.
+        {{QStringLiteral("contacts.lst"), QStringLiteral("groups.lst")},
+         (2 + gruposNuevos) * GrupoAgenda::tamano,
+         [] {
+             grabarFicheroAtomico(rutaGrupos(), grupoCifrado(QStringLiteral("Ninguno")) +
+                                                    grupoCifrado(QStringLiteral("Amigos")));
+             grabarFicheroAtomico(rutaContactos(),
+                                  contactoCifrado(QStringLiteral("Ana"), QStringLiteral("34"),
+                                                  QStringLiteral("600000001"), QStringLiteral("Amigos")));
+         },
+         cambiarAgenda,
+         [] {
+             ArbolAgenda arbol;
+             cargarArbolAgenda(arbol);
+             return clavesEnOrden(arbol);
+         },
+         claves,
+         clavesNuevas << QStringLiteral("Beto:34:600000002:0")},
+        // Header, count, one recipient, the text; storing tells the user itself when it fails.
+        {{QStringLiteral("*.zrc")},
+         CabeceraMensaje::tamano + 2 + DestinoMensaje::tamano + texto.size(),
+         [=] { grabarMensajeA(QStringLiteral("Anterior"), QStringLiteral("600000001")); },
+         [=] { return grabarMensajeA(QStringLiteral("Nuevo"), QStringLiteral("600000002")); },
+         [] {
+             ArbolMensajes arbol;
+             arbol.cargarMensajes();
+             QStringList titulos;
+             for (const MensajeArbol &mensaje : arbol.mensajes())
+                 titulos.append(mensaje.titulo);
+             titulos.sort();
+             return titulos;
+         },
+         {QStringLiteral("Anterior")},
+         {QStringLiteral("Anterior"), QStringLiteral("Nuevo")}},
+    };
+}
 
 // The names and bytes of every file of the kind the program would read back.
 QMap<QString, QByteArray> contenido(const EntornoPrueba &entorno, const FicheroProtegido &fichero) {
@@ -22,6 +155,7 @@ QMap<QString, QByteArray> contenido(const EntornoPrueba &entorno, const FicheroP
     return ficheros;
 }
 } // namespace
+Q_DECLARE_METATYPE(FicheroProtegido)
 
 class PruebaFallosGrabacion : public QObject {
     Q_OBJECT
@@ -32,7 +166,7 @@ private slots:
         QTest::addColumn<qint64>("bytes");
         for (const FicheroProtegido &fichero : ficherosProtegidos()) {
             const auto fila = [&](const QString &caso, Fallo fallo, qint64 bytes) {
-                QTest::addRow("%s: %s", qPrintable(fichero.nombre), qPrintable(caso))
+                QTest::addRow("%s: %s", qPrintable(fichero.patrones.join(u'+')), qPrintable(caso))
                     << fichero << fallo << bytes;
             };
             // The save works when nothing fails, so what the other rows see is the fault's doing.
@@ -52,11 +186,11 @@ private slots:
         QFETCH(qint64, bytes);
         EntornoPrueba entorno;
         fichero.grabarAnterior();
-        QVERIFY(fichero.leeAnterior());
+        QCOMPARE(fichero.leer(), fichero.anterior);
         const QMap<QString, QByteArray> anterior = contenido(entorno, fichero);
         if (fallo == Fallo::ninguno) {
             QVERIFY(fichero.grabarNueva());
-            QVERIFY(fichero.leeNueva());
+            QCOMPARE(fichero.leer(), fichero.nueva);
             QVERIFY(entorno.avisos.isEmpty());
             return;
         }
@@ -71,7 +205,57 @@ private slots:
         }
         // The same files with the same bytes: nothing half-written where the program reads.
         QCOMPARE(contenido(entorno, fichero), anterior);
-        QVERIFY(fichero.leeAnterior());
+        QCOMPARE(fichero.leer(), fichero.anterior);
+    }
+    // An address book file that exists but cannot be read is never replaced: neither
+    // the editor nor an import may save a book that lacks its records.
+    void agendaIlegibleNoSeReemplaza() {
+        for (const bool importar : {false, true}) {
+            EntornoPrueba entorno;
+            frmPrincipal principal;
+            // The sanitizers need descriptors of their own the first time they meet a
+            // type: each window is used once before its reads fail.
+            frmAgenda(&principal).hide();
+            const QByteArray grupos = grupoCifrado(QStringLiteral("Amigos"));
+            const QByteArray contactos =
+                contactoCifrado(QStringLiteral("Ana"), QStringLiteral("34"), QStringLiteral("600000001"),
+                                QStringLiteral("Amigos"));
+            entorno.escribirFichero(QStringLiteral("groups.lst"), grupos);
+            entorno.escribirFichero(QStringLiteral("contacts.lst"), contactos);
+            // With no descriptor left while the book is read, every read fails as on an I/O error.
+            using Lectura = std::function<bool(const std::function<bool()> &)>;
+            QString dicho; // what the user was told
+            if (importar) {
+                // An import of no file: nothing to add, the book is saved as it was read.
+                const auto importarNada = [&](const Lectura &leer) {
+                    frmImportar ventana(&principal);
+                    ventana.tipoImportacion = 2;
+                    QSignalSpy terminada(&ventana, &frmImportar::importacionTerminada);
+                    ventana.show(); // the book is read on the next turn of the event loop
+                    leer([&] { return QTest::qWaitFor([&] { return !terminada.isEmpty(); }, 5000); });
+                    ventana.reject();
+                    return ventana.txtLog->texto();
+                };
+                importarNada([](const std::function<bool()> &esperar) { return esperar(); });
+                dicho = importarNada(Fallos::sinDescriptores);
+            } else {
+                std::unique_ptr<frmAgenda> editor;
+                Fallos::sinDescriptores([&] {
+                    editor = std::make_unique<frmAgenda>(&principal);
+                    return true;
+                });
+                editor->txtGrupo->setText(QStringLiteral("Nuevos"));
+                QTest::mouseClick(editor->btnGrupo, Qt::LeftButton);
+                entorno.respuestas.enqueue(true); // close without saving
+                editor->reject();
+                dicho = entorno.avisos.join(QLatin1Char('\n'));
+            }
+            QVERIFY2(dicho.contains(QStringLiteral("contacts.lst")) &&
+                         dicho.contains(QStringLiteral("groups.lst")),
+                     qPrintable(dicho));
+            QCOMPARE(entorno.leerFichero(QStringLiteral("groups.lst")), grupos);
+            QCOMPARE(entorno.leerFichero(QStringLiteral("contacts.lst")), contactos);
+        }
     }
 };
 

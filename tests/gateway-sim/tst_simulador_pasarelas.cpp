@@ -70,34 +70,6 @@ private slots:
         QVERIFY(!recibida.exito);
         QVERIFY2(recibida.problemas.filter(problema).size() == 1, qPrintable(recibida.problemas.join(u'\n')));
     }
-
-    void basura_data() {
-        QTest::addColumn<QByteArray>("peticion");
-        QTest::addColumn<int>("estado");
-        // clang-format off
-        QTest::newRow("no es HTTP") << QByteArray("\x00\xFF\x01junk\r\n\r\n", 11) << 400;
-        QTest::newRow("cabecera sin dos puntos") << QByteArray("GET /sms/ HTTP/1.1\r\nHost\r\n\r\n") << 400;
-        QTest::newRow("cabecera sin fin") << QByteArray(20000, 'A') << 431;
-        QTest::newRow("Content-length enorme") << QByteArray("POST /cgi-bin/cgi-nav HTTP/1.0\r\nContent-length: 99999999999\r\n\r\n") << 400;
-        QTest::newRow("Content-length grande") << QByteArray("POST /cgi-bin/cgi-nav HTTP/1.0\r\nContent-length: 70000\r\n\r\nabc") << 413;
-        QTest::newRow("Content-length negativo") << QByteArray("POST /cgi-bin/cgi-nav HTTP/1.0\r\nContent-length: -5\r\n\r\n") << 400;
-        QTest::newRow("cuerpo corto") << QByteArray("POST /cgi-bin/cgi-nav HTTP/1.0\r\nContent-length: 50\r\n\r\ntNumber=1") << 400;
-        QTest::newRow("ruta desconocida") << QByteArray("GET /index.html HTTP/1.0\r\n\r\n") << 404;
-        // clang-format on
-    }
-    void basura() {
-        QFETCH(QByteArray, peticion);
-        QFETCH(int, estado);
-        EntornoPrueba entorno;
-        Simulador::SimuladorPasarelas simulador;
-        simulador.opciones.esperaCuerpoMs = 100;
-        QVERIFY(simulador.iniciar());
-        const QByteArray respuesta = intercambiar(simulador.puerto(), peticion);
-        QVERIFY2(respuesta.startsWith("HTTP/1.0 " + QByteArray::number(estado) + ' '),
-                 respuesta.left(40).constData());
-        QCOMPARE(simulador.peticiones().size(), 1);
-        QVERIFY(!simulador.peticiones().first().problemas.isEmpty());
-    }
 };
 
 ZARCEL_TEST_MAIN(PruebaSimuladorPasarelas)

@@ -2,7 +2,6 @@
 
 #include "gateways/catalogo.h"
 
-#include <QDeadlineTimer>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -47,14 +46,14 @@ struct BancoProxyReal : BancoPasarela {
     }
     // Listening once a connection is accepted, within five seconds; gone if the process ended.
     bool escuchando() {
-        for (QDeadlineTimer limite(5000); !limite.hasExpired() && proxy.state() == QProcess::Running;) {
-            QTcpSocket sonda;
-            sonda.connectToHost(QHostAddress::LocalHost, puertoProxy);
-            if (sonda.waitForConnected(200))
-                return true;
-            QTest::qWait(50);
-        }
-        return false;
+        return QTest::qWaitFor(
+                   [&] {
+                       QTcpSocket sonda;
+                       sonda.connectToHost(QHostAddress::LocalHost, puertoProxy);
+                       return proxy.state() != QProcess::Running || sonda.waitForConnected(200);
+                   },
+                   5000) &&
+               proxy.state() == QProcess::Running;
     }
     QString diagnostico() { return simulador.error() + QString::fromLocal8Bit(proxy.readAll()); }
 };
@@ -81,12 +80,11 @@ private slots:
     void credencialesErroneas_data() {
         QTest::addColumn<QString>("pasarela");
         QTest::addColumn<QString>("usuario");
-        QTest::newRow("clave errada") << "GsmNet"
-                                      << "ana";
-        QTest::newRow("sin usuario") << "GsmNet"
-                                     << "";
-        QTest::newRow("clave errada, paso de cookies") << "Movistar"
-                                                       << "ana";
+        // clang-format off
+        QTest::newRow("clave errada") << "GsmNet" << "ana";
+        QTest::newRow("sin usuario") << "GsmNet" << "";
+        QTest::newRow("clave errada, paso de cookies") << "Movistar" << "ana";
+        // clang-format on
     }
     // Refused by the proxy every time: nothing reaches the stand-in and the send gives up.
     void credencialesErroneas() {

@@ -66,14 +66,6 @@ struct Editor {
     frmAgenda agenda{&principal};
 };
 
-void alAbrirDialogo(const std::function<void(frmEditarPosicion *)> &accion) {
-    alAbrirseModal([accion](QWidget *ventana) {
-        auto *dialogo = qobject_cast<frmEditarPosicion *>(ventana);
-        QVERIFY(dialogo);
-        accion(dialogo);
-    });
-}
-
 QStringList clavesGuardadas() {
     ArbolAgenda arbol;
     cargarArbolAgenda(arbol);
@@ -152,7 +144,7 @@ private slots:
         Editor e;
         // A key taken by another contact keeps the dialog open; a new number moves the
         // contact to the end of the chosen group.
-        alAbrirDialogo([&e](frmEditarPosicion *d) {
+        alAbrirse<frmEditarPosicion>([&e](frmEditarPosicion *d) {
             QCOMPARE(QStringList({d->txtNombre->text(), d->txtPrefijo->text(), d->txtTelefono->text(),
                                   d->cmbGrupos->currentText()}),
                      QStringList({u"Ana"_s, u"34"_s, u"600000001"_s, amigos}));
@@ -215,7 +207,8 @@ private slots:
                 e.principal.mnuAgendaEditar->trigger();
             }
             if (orden == 1)
-                alAbrirDialogo([](frmEditarPosicion *d) { QTest::keyClick(d, Qt::Key_Escape); });
+                alAbrirse<frmEditarPosicion>(
+                    [](frmEditarPosicion *d) { QTest::keyClick(d, Qt::Key_Escape); });
             if (orden == 1)
                 e.orden(e.agenda.mnuPopUpEditar, u"Cris:44:700000003:0"_s);
             if (orden == 2)
@@ -243,9 +236,7 @@ private slots:
         for (const auto &[accion, peticion, elegido, fichero, nombre] : casos) {
             Dialogos::siguienteFichero(QDir::toNativeSeparators(entorno.ruta(QString::fromLatin1(elegido))));
             QString importado;
-            alAbrirseModal([&, fichero = fichero](QWidget *modal) {
-                auto *ventana = qobject_cast<frmImportar *>(modal);
-                QVERIFY(ventana);
+            alAbrirse<frmImportar>([&, fichero = fichero](frmImportar *ventana) {
                 QCOMPARE(ventana->ficheroImportar,
                          QDir::toNativeSeparators(entorno.ruta(QString::fromLatin1(fichero))));
                 ESPERAR(ventana->btnCerrar->isEnabled(), "la importación no terminó");
@@ -311,27 +302,31 @@ private slots:
 
     void exportarDesdeElMenu() {
         EntornoPrueba entorno;
-        escribirAgenda(entorno, {ninguno}, {{u"Ana"_s, u"6"_s, ninguno}, {u"María"_s, u"7"_s, ninguno}});
+        // Exported in the file's order, not by group.
+        escribirAgenda(entorno, {ninguno, amigos},
+                       {{u"Ana"_s, u"6"_s, amigos},
+                        {u"María"_s, u"7"_s, ninguno, -1, u"44"_s},
+                        {u"Luis"_s, u"8"_s, amigos}});
         entorno.escribirFichero(u"salida.txt"_s, QByteArray(500, 'x')); // replaced whole
         frmPrincipal principal;
         frmExportar *exportadora = nullptr;
         for (const QString &respuesta : {entorno.ruta(u"salida.txt"_s), QString()}) {
             Dialogos::siguienteFichero(respuesta);
             QString log;
-            alAbrirseModal([&](QWidget *modal) {
-                exportadora = qobject_cast<frmExportar *>(modal);
-                QVERIFY(exportadora);
+            alAbrirse<frmExportar>([&](frmExportar *ventana) {
+                exportadora = ventana;
                 ESPERAR(exportadora->btnCerrar->isEnabled(), "la exportación no terminó");
                 log = exportadora->txtLog->texto();
             });
             principal.mnuAgendaExportarFicheroTexto->trigger();
-            QCOMPARE(log,
-                     respuesta.isEmpty()
-                         ? u"No se exportara ninguna entrada"_s
-                         : u"Se ha exportado la entrada: Ana\r\nSe ha exportado la entrada: María\r\n"_s);
+            QCOMPARE(
+                log,
+                respuesta.isEmpty()
+                    ? u"No se exportara ninguna entrada"_s
+                    : u"Se ha exportado la entrada: Ana\r\nSe ha exportado la entrada: María\r\nSe ha exportado la entrada: Luis\r\n"_s);
         }
         QCOMPARE(entorno.leerFichero(u"salida.txt"_s), "Ana\r\n+346\r\nMar\xED"
-                                                       "a\r\n+347\r\n"_ba);
+                                                       "a\r\n+447\r\nLuis\r\n+348\r\n"_ba);
         const Dialogos::Peticion peticion = Dialogos::ultimaPeticion();
         QVERIFY(peticion.tipo == Dialogos::Peticion::Guardar && peticion.propietario == exportadora);
         QCOMPARE(peticion.titulo + u'|' + peticion.filtro, u"Fichero a exportar...|Fichero de texto|*.txt"_s);
@@ -344,9 +339,7 @@ private slots:
         Dialogos::modoPrueba(false);
         for (bool aceptar : {true, false}) {
             QColorDialog::setCustomColor(3, QColor(Qt::red)); // left by an earlier dialog
-            alAbrirseModal([aceptar](QWidget *ventana) {
-                auto *dialogo = qobject_cast<QColorDialog *>(ventana);
-                QVERIFY(dialogo);
+            alAbrirse<QColorDialog>([aceptar](QColorDialog *dialogo) {
                 QCOMPARE(dialogo->currentColor(), QColor(Qt::black)); // not the caller's colour
                 QCOMPARE(QColorDialog::customColor(3), QColor(Qt::black));
                 dialogo->setCurrentColor(QColor(0x10, 0x20, 0x30));

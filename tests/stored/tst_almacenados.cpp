@@ -18,21 +18,14 @@ using namespace Qt::StringLiterals;
 namespace {
 const QString amigos = u"&Amigos"_s + QString(19, u' ');
 
-QByteArray relleno(const QByteArray &texto) {
-    return texto + QByteArray(25 - texto.size(), ' ');
-}
-QByteArray dobleLE(double valor) {
-    return QByteArray(reinterpret_cast<const char *>(&valor), 8);
-}
-QByteArray cuenta(qint16 n) {
-    return QByteArray(1, char(n & 0xFF)) + char((n >> 8) & 0xFF);
-}
 QByteArray destino(const QByteArray &nombre, char tipo) {
-    return relleno(nombre) + tipo;
+    return nombre.leftJustified(25) + tipo;
 }
-QByteArray mensaje(const QByteArray &titulo, double fecha, const QByteArray &destinos, int n,
+// Little-endian, as the files are.
+QByteArray mensaje(const QByteArray &titulo, double fecha, const QByteArray &destinos, qint16 n,
                    const QByteArray &texto) {
-    return relleno(titulo) + dobleLE(fecha) + cuenta(qint16(n)) + destinos + texto;
+    return titulo.leftJustified(25) + QByteArray(reinterpret_cast<const char *>(&fecha), 8) +
+           QByteArray(reinterpret_cast<const char *>(&n), 2) + destinos + texto;
 }
 
 // The tree as shown: each title, then "kind|text" of its children.
@@ -73,9 +66,9 @@ private slots:
         EntornoPrueba entorno;
         QVERIFY(grabarMensaje(u"Un titulo de mas de veinticinco letras"_s, 46361.75,
                               {u"#Un nombre muy largo que no cabe"_s}, u"x"_s));
-        QCOMPARE(entorno.leerFichero(entorno.ficheros(u"*.zrc"_s).value(0)),
-                 "Un titulo de mas de veint" + QByteArray::fromHex("0000000038a3e640") + cuenta(1) +
-                     destino("Un nombre muy largo que n", 2) + "x");
+        QCOMPARE(
+            entorno.leerFichero(entorno.ficheros(u"*.zrc"_s).value(0)),
+            mensaje("Un titulo de mas de veint", 46361.75, destino("Un nombre muy largo que n", 2), 1, "x"));
     }
 
     void fechasOle() {
@@ -126,13 +119,13 @@ private slots:
 
     // What can be read is kept; the title node is there whenever the file opened.
     void ficherosRotos() {
-        const QByteArray cabecera = relleno(" Roto ") + QByteArray(8, '\0');
+        const QByteArray cabecera = mensaje(" Roto ", 0, {}, 0, {}).chopped(2);
         // clang-format off
         const std::pair<QByteArray, QString> casos[]{{{}, u""_s}, {"  Medio titu", u"Medio titu"_s},
             {cabecera + '\x01', u"Roto"_s}, {mensaje("Roto", NAN, {}, 0, "texto"), u"Roto"_s},
-            {cabecera + cuenta(-5) + "hola", u"Roto|Mensaje: hola"_s}, {cabecera + cuenta(32767) + destino("600", 1) + "xx", u"Roto|600"_s},
-            {cabecera + cuenta(2) + destino("Ana", 2) + "Luis", u"Roto|Ana"_s},
-            {cabecera + cuenta(2) + destino("Raro", 7) + destino("Amigos", 3) + "hola", u"Roto|Amigos|Mensaje: hola"_s},
+            {mensaje(" Roto ", 0, {}, -5, "hola"), u"Roto|Mensaje: hola"_s}, {mensaje(" Roto ", 0, destino("600", 1), 32767, "xx"), u"Roto|600"_s},
+            {mensaje(" Roto ", 0, destino("Ana", 2), 2, "Luis"), u"Roto|Ana"_s},
+            {mensaje(" Roto ", 0, destino("Raro", 7) + destino("Amigos", 3), 2, "hola"), u"Roto|Amigos|Mensaje: hola"_s},
             {mensaje("F", 2.5, {}, 0, {}), u"F|Fecha envio: "_s + textoFechaEnvio(2.5) + u"|Mensaje: "_s}};
         // clang-format on
         for (const auto &[datos, arbol] : casos) {
@@ -156,11 +149,9 @@ private slots:
         QCOMPARE(arbol.mensajes().size(), 2);
         QCOMPARE(arbol.mensajes().at(0).ruta + arbol.mensajes().at(1).titulo,
                  entorno.ruta(u"0.zrc"_s) + u"cita"_s);
-        QCOMPARE(
-            entorno.avisos,
-            QStringList(
-                2,
-                u"Existen varios mensajes almacenados con el mismo titulo.\nSolo se mostrará uno de ellos"_s));
+        const QString aviso =
+            u"Existen varios mensajes almacenados con el mismo titulo.\nSolo se mostrará uno de ellos"_s;
+        QCOMPARE(entorno.avisos, QStringList(2, aviso));
     }
 
     // Store from the main window, list it, and load it back with Editar.
@@ -182,9 +173,8 @@ private slots:
         const QString texto = u"Hola,\r\n¿vienes mañana?\r\n"_s;
         cargar(principal, {amigos, u"#Casa"_s, u"@+34:600123456"_s}, texto);
         for (bool grabar : {true, false}) {
-            alAbrirseModal([&entorno, grabar](QWidget *modal) {
-                auto *dialogo = qobject_cast<frmGrabarMensaje *>(modal);
-                QVERIFY(dialogo && !dialogo->chkFecha->isChecked() && !dialogo->dtFecha->isEnabled() &&
+            alAbrirse<frmGrabarMensaje>([&entorno, grabar](frmGrabarMensaje *dialogo) {
+                QVERIFY(!dialogo->chkFecha->isChecked() && !dialogo->dtFecha->isEnabled() &&
                         !dialogo->dtHora->isEnabled());
                 dialogo->chkFecha->click();
                 QVERIFY(dialogo->dtFecha->isEnabled() && dialogo->dtHora->isEnabled());
@@ -203,19 +193,15 @@ private slots:
         }
         QCOMPARE(entorno.avisos, QStringList{u"Debe especificar un título para grabar el mensaje"_s});
         QCOMPARE(entorno.ficheros(u"*.zrc"_s).size(), 1);
-        QCOMPARE(entorno.leerFichero(entorno.ficheros(u"*.zrc"_s).first()),
-                 mensaje("  Recordatorio", -1.25,
-                         destino("Amigos" + QByteArray(19, ' '), 3) + destino("Casa", 2) +
-                             destino("+34:600123456", 1),
-                         3,
-                         "Hola,\r\n\xBFvienes ma\xF1"
-                         "ana?\r\n"));
+        const QByteArray destinos =
+            destino("Amigos" + QByteArray(19, ' '), 3) + destino("Casa", 2) + destino("+34:600123456", 1);
+        // clang-format off
+        QCOMPARE(entorno.leerFichero(entorno.ficheros(u"*.zrc"_s).first()), mensaje("  Recordatorio", -1.25, destinos, 3, "Hola,\r\n\xBFvienes ma\xF1" "ana?\r\n"));
+        // clang-format on
         QCOMPARE(principal.lstEnvio->count(), 3); // storing leaves the main window as it was
         cargar(principal, {u"#Otro"_s}, u"otro texto"_s);
 
-        alAbrirseModal([&](QWidget *modal) {
-            auto *ventana = qobject_cast<frmEnvioRetardado *>(modal);
-            QVERIFY(ventana);
+        alAbrirse<frmEnvioRetardado>([&](frmEnvioRetardado *ventana) {
             QCOMPARE(arbolDe(*ventana),
                      QStringList({u"Recordatorio"_s, u"Hora|Fecha envio: "_s + textoFechaEnvio(-1.25),
                                   u"Grupo|Amigos"_s, u"Contacto|Casa"_s, u"Telefono|+34:600123456"_s,
@@ -278,7 +264,7 @@ private slots:
         QContextMenuEvent clicDerecho(QContextMenuEvent::Mouse, QPoint(5, 5),
                                       arbol->viewport()->mapToGlobal(QPoint(5, 5)));
         QCoreApplication::sendEvent(arbol->viewport(), &clicDerecho);
-        QTRY_VERIFY2_WITH_TIMEOUT(ventana.mnuPopUp->isVisible(), "el botón derecho no abrió el menú", 3000);
+        ESPERAR(ventana.mnuPopUp->isVisible(), "el botón derecho no abrió el menú");
         ventana.mnuPopUp->hide();
 
         // Borrar todos asks first; it removes files not shown too and succeeds with none left.

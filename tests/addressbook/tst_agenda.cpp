@@ -76,11 +76,10 @@ private slots:
         QVERIFY(grabarArbolAgenda(arbol));
         const QByteArray contactos = entorno.leerFichero(u"contacts.lst"_s);
         QCOMPARE(int(contactos.size()), 2 * 87);
-        QCOMPARE(contactoClaro(contactos.left(87)), "Ana" + QByteArray(22, ' ') + "34        600000000" +
-                                                        QByteArray(16, ' ') + "Ninguno" +
-                                                        QByteArray(18, ' ') + "\xFF\xFF");
-        QCOMPARE(contactoClaro(contactos.mid(87)), QByteArray(25, 'n') + "1234567890" + QByteArray(25, '9') +
-                                                       "Ninguno" + QByteArray(18, ' ') + QByteArray(2, '\0'));
+        // clang-format off
+        QCOMPARE(contactoClaro(contactos.left(87)), "Ana" + QByteArray(22, ' ') + "34        600000000" + QByteArray(16, ' ') + "Ninguno" + QByteArray(18, ' ') + "\xFF\xFF");
+        QCOMPARE(contactoClaro(contactos.mid(87)), QByteArray(25, 'n') + "1234567890" + QByteArray(25, '9') + "Ninguno" + QByteArray(18, ' ') + QByteArray(2, '\0'));
+        // clang-format on
         GrupoAgenda grupo = GrupoAgenda::leer(entorno.leerFichero(u"groups.lst"_s));
         Cifrado::cifrarGrupo(grupo);
         QCOMPARE(grupo.escribir(), "Ninguno" + QByteArray(18, ' '));

@@ -74,8 +74,7 @@ private slots:
         QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(abierta, u"frmEnvioRetardado"_s);
         ventana.activateWindow(); // offscreen, activation does not come back by itself
-        QVERIFY(QTest::qWaitForWindowActive(&ventana, 3000));
-        QVERIFY(!caja->textCursor().hasSelection());
+        QVERIFY(QTest::qWaitForWindowActive(&ventana, 3000) && !caja->textCursor().hasSelection());
         ventana.lstEnvio->addItem(u"@+34:600000000"_s);
         ventana.txtEnvio->setFocus();
         QTest::keyClick(ventana.txtEnvio, Qt::Key_N, Qt::ControlModifier);
@@ -98,12 +97,10 @@ private slots:
         ventana.cargarConfiguracion();
         ventana.preseleccionarPasarela();
         QCOMPARE(ventana.cmbPasarela->currentText(), u"GsmNet"_s);
-        QCOMPARE(QList<QColor>({ventana.lblPartes->palette().color(QPalette::WindowText),
-                                ventana.lstEnvio->palette().color(QPalette::Text),
-                                ventana.txtMensaje->palette().color(QPalette::Base),
-                                ventana.Frame2->palette().color(QPalette::Window),
-                                ventana.btnAnadirGrupo->palette().color(QPalette::Button)}),
-                 QList<QColor>({Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::yellow}));
+        // clang-format off
+        QCOMPARE(QList<QColor>({ventana.lblPartes->palette().color(QPalette::WindowText), ventana.lstEnvio->palette().color(QPalette::Text), ventana.txtMensaje->palette().color(QPalette::Base),
+                                ventana.Frame2->palette().color(QPalette::Window), ventana.btnAnadirGrupo->palette().color(QPalette::Button)}), QList<QColor>({Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::yellow}));
+        // clang-format on
         // A name the box does not offer leaves the box on one of its own entries.
         asignarCampo(propia.servidorNacionales, u"Lycos"_s);
         QVERIFY(grabarConfiguracion(propia));

@@ -24,10 +24,9 @@ const QString repetida = u"Ya existe una entrada con ese nombre"_s;
 // window that lists a recipient. The files end in a partial record, which only a save drops.
 struct Editor {
     static bool escribirLibro(const EntornoPrueba &entorno) {
-        escribirAgenda(entorno, {ninguno, amigos},
-                       {{u"Ana"_s, u"600000001"_s, amigos},
-                        {u"Beto"_s, u"600000002"_s, amigos},
-                        {u"Cris"_s, u"700000003"_s, ninguno, 0, u"44"_s}});
+        // clang-format off
+        escribirAgenda(entorno, {ninguno, amigos}, {{u"Ana"_s, u"600000001"_s, amigos}, {u"Beto"_s, u"600000002"_s, amigos}, {u"Cris"_s, u"700000003"_s, ninguno, 0, u"44"_s}});
+        // clang-format on
         for (const QString &nombre : {u"groups.lst"_s, u"contacts.lst"_s})
             entorno.escribirFichero(nombre, entorno.leerFichero(nombre) + "x");
         return true;
@@ -133,8 +132,9 @@ private slots:
         QTest::keyClick(&e.agenda, Qt::Key_Escape);
         QVERIFY(!e.agenda.isVisible() && e.grabado());
         QCOMPARE(e.principal.lstEnvio->count(), 0);
-        QCOMPARE(filas(vista(&e.principal, "lstContactos")),
-                 QStringList({u"Ana"_s, u"Ana"_s, u"Beto"_s, u"Cris"_s, u"Dani"_s, u"Eva"_s}));
+        // clang-format off
+        QCOMPARE(filas(vista(&e.principal, "lstContactos")), QStringList({u"Ana"_s, u"Ana"_s, u"Beto"_s, u"Cris"_s, u"Dani"_s, u"Eva"_s}));
+        // clang-format on
         QCOMPARE(filas(vista(&e.principal, "lstGrupo")).size(), 3);
     }
 
@@ -189,10 +189,9 @@ private slots:
 
         QTest::keyClick(&e.agenda, Qt::Key_Escape);
         QCOMPARE(e.entorno.leerFichero(u"groups.lst"_s), grupoCifrado(ninguno) + grupoCifrado(u"Colegas"_s));
-        QCOMPARE(e.entorno.leerFichero(u"contacts.lst"_s),
-                 contactoCifrado(u"Cris"_s, u"44"_s, u"700000003"_s, ninguno) +
-                     contactoCifrado(u"Ana"_s, u"34"_s, u"600000002"_s, ninguno, -1) +
-                     contactoCifrado(u"Dani"_s, u"34"_s, u"9"_s, u"Colegas"_s));
+        // clang-format off
+        QCOMPARE(e.entorno.leerFichero(u"contacts.lst"_s), contactoCifrado(u"Cris"_s, u"44"_s, u"700000003"_s, ninguno) + contactoCifrado(u"Ana"_s, u"34"_s, u"600000002"_s, ninguno, -1) + contactoCifrado(u"Dani"_s, u"34"_s, u"9"_s, u"Colegas"_s));
+        // clang-format on
     }
 
     // Only an order, even a cancelled edit or a refused addition, makes the editor
@@ -253,8 +252,9 @@ private slots:
                 QCOMPARE(ventanaModalDe([&accion = accion] { accion->trigger(); }), QString());
             }
         }
-        QCOMPARE(clavesGuardadas(), QStringList({ninguno, u"Ana:34:600000000:0"_s, u"Eva:34:600000002:0"_s,
-                                                 u"Pep:34:600000003:0"_s}));
+        // clang-format off
+        QCOMPARE(clavesGuardadas(), QStringList({ninguno, u"Ana:34:600000000:0"_s, u"Eva:34:600000002:0"_s, u"Pep:34:600000003:0"_s}));
+        // clang-format on
         QCOMPARE(filas(vista(&principal, "lstContactos")), QStringList({u"Ana"_s, u"Eva"_s, u"Pep"_s}));
     }
 
@@ -301,10 +301,9 @@ private slots:
     void exportarDesdeElMenu() {
         EntornoPrueba entorno;
         // Exported in the file's order, not by group.
-        escribirAgenda(entorno, {ninguno, amigos},
-                       {{u"Ana"_s, u"6"_s, amigos},
-                        {u"María"_s, u"7"_s, ninguno, -1, u"44"_s},
-                        {u"Luis"_s, u"8"_s, amigos}});
+        // clang-format off
+        escribirAgenda(entorno, {ninguno, amigos}, {{u"Ana"_s, u"6"_s, amigos}, {u"María"_s, u"7"_s, ninguno, -1, u"44"_s}, {u"Luis"_s, u"8"_s, amigos}});
+        // clang-format on
         entorno.escribirFichero(u"salida.txt"_s, QByteArray(500, 'x')); // replaced whole
         frmPrincipal principal;
         frmExportar *exportadora = nullptr;

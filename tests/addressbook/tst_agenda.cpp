@@ -89,21 +89,19 @@ private slots:
     // the tree kept in their places.
     void idaYVueltaIdentica() {
         EntornoPrueba entorno;
-        const QByteArray grupos = grupoCifrado(ninguno) + grupoCifrado(u"Amigos"_s) +
-                                  grupoCifrado(u"Amigos"_s) + grupoCifrado(u"Señores: Pérez"_s);
-        const QByteArray contactos =
-            contacto(u"Ana"_s, u"600000000"_s, u"Amigos"_s) + contacto(u"Luis"_s, u"7"_s, u"Perdidos"_s) +
-            contacto(u"Ana"_s, u"600000000"_s, ninguno) + contacto(u"Eva:Mar"_s, u"1"_s, ninguno) +
-            contactoCifrado(u"Pío"_s, u"3:4"_s, u"2"_s, ninguno) +
-            contactoCifrado(u"Pep"_s, u"351"_s, u"900"_s, u"Señores: Pérez"_s, -1) +
-            contacto(u"Zoe"_s, u"6"_s, ninguno);
+        // clang-format off
+        const QByteArray grupos = grupoCifrado(ninguno) + grupoCifrado(u"Amigos"_s) + grupoCifrado(u"Amigos"_s) + grupoCifrado(u"Señores: Pérez"_s);
+        // clang-format on
+        // clang-format off
+        const QByteArray contactos = contacto(u"Ana"_s, u"600000000"_s, u"Amigos"_s) + contacto(u"Luis"_s, u"7"_s, u"Perdidos"_s) + contacto(u"Ana"_s, u"600000000"_s, ninguno) + contacto(u"Eva:Mar"_s, u"1"_s, ninguno) + contactoCifrado(u"Pío"_s, u"3:4"_s, u"2"_s, ninguno) + contactoCifrado(u"Pep"_s, u"351"_s, u"900"_s, u"Señores: Pérez"_s, -1) + contacto(u"Zoe"_s, u"6"_s, ninguno);
+        // clang-format on
         entorno.escribirFichero(u"groups.lst"_s, grupos);
         entorno.escribirFichero(u"contacts.lst"_s, contactos);
         ArbolAgenda arbol;
         cargarArbolAgenda(arbol);
-        QCOMPARE(clavesEnOrden(arbol),
-                 QStringList({ninguno, u"Amigos"_s, u"Señores: Pérez"_s, u"Ana:34:600000000:0"_s,
-                              u"Pep:351:900:1"_s, u"Zoe:34:6:0"_s}));
+        // clang-format off
+        QCOMPARE(clavesEnOrden(arbol), QStringList({ninguno, u"Amigos"_s, u"Señores: Pérez"_s, u"Ana:34:600000000:0"_s, u"Pep:351:900:1"_s, u"Zoe:34:6:0"_s}));
+        // clang-format on
         QCOMPARE(arbol.numeroApartados(), 5);
         QVERIFY(grabarArbolAgenda(arbol));
         QCOMPARE(entorno.leerFichero(u"groups.lst"_s), grupos);
@@ -113,12 +111,13 @@ private slots:
         QVERIFY(arbol.renombrarGrupo(arbol.buscar(u"Señores: Pérez"_s), u" Colegas "_s));
         arbol.borrar(arbol.buscar(u"Amigos"_s));
         QVERIFY(grabarArbolAgenda(arbol));
-        QCOMPARE(entorno.leerFichero(u"groups.lst"_s),
-                 grupoCifrado(ninguno) + grupoCifrado(u"Amigos"_s) + grupoCifrado(u" Colegas "_s));
+        // clang-format off
+        QCOMPARE(entorno.leerFichero(u"groups.lst"_s), grupoCifrado(ninguno) + grupoCifrado(u"Amigos"_s) + grupoCifrado(u" Colegas "_s));
+        // clang-format on
         QCOMPARE(entorno.leerFichero(u"contacts.lst"_s).left(4 * 87), contactos.mid(87, 4 * 87));
-        QCOMPARE(entorno.leerFichero(u"contacts.lst"_s).mid(4 * 87),
-                 contactoCifrado(u"Pep"_s, u"351"_s, u"900"_s, u"Colegas"_s, -1) +
-                     contacto(u"Zoe"_s, u"6"_s, ninguno));
+        // clang-format off
+        QCOMPARE(entorno.leerFichero(u"contacts.lst"_s).mid(4 * 87), contactoCifrado(u"Pep"_s, u"351"_s, u"900"_s, u"Colegas"_s, -1) + contacto(u"Zoe"_s, u"6"_s, ninguno));
+        // clang-format on
     }
 
     // Rounded half to even, as the old program counted records.
@@ -132,10 +131,9 @@ private slots:
 
     void agenda1() {
         EntornoPrueba entorno;
-        QByteArray datos =
-            registroAgenda1(u"Ana"_s, u"600000000"_s) + registroAgenda1(u"Luis"_s, u"0612345"_s) +
-            registroAgenda1(u"   "_s, u"611111111"_s) + registroAgenda1(u"A:na"_s, u"622222222"_s) +
-            registroAgenda1(u" María"_s, u" 633 "_s) + registroAgenda1(u"Pepe"_s, u"644444444"_s);
+        // clang-format off
+        QByteArray datos = registroAgenda1(u"Ana"_s, u"600000000"_s) + registroAgenda1(u"Luis"_s, u"0612345"_s) + registroAgenda1(u"   "_s, u"611111111"_s) + registroAgenda1(u"A:na"_s, u"622222222"_s) + registroAgenda1(u" María"_s, u" 633 "_s) + registroAgenda1(u"Pepe"_s, u"644444444"_s);
+        // clang-format on
         datos.chop(14); // the last record, cut after 20 of its 34 bytes, still counts
         ArbolAgenda arbol;
         QCOMPARE(importar(arbol, Tipo::Agenda1, leerAgenda1(datos)),
@@ -144,8 +142,9 @@ private slots:
                               u"No puede utilizar el signo ':' en el nombre: A:na"_s,
                               u"Se ha importado la entrada: María"_s,
                               u"La entrada está incompleta en el fichero: Pepe"_s}));
-        QCOMPARE(contactosDe(arbol), QStringList({u"Ninguno/Ana:34:600000000:0/Ana:+34600000000"_s,
-                                                  u"Ninguno/María:34:633:0/María:+34633"_s}));
+        // clang-format off
+        QCOMPARE(contactosDe(arbol), QStringList({u"Ninguno/Ana:34:600000000:0/Ana:+34600000000"_s, u"Ninguno/María:34:633:0/María:+34633"_s}));
+        // clang-format on
     }
 
     void texto() {
@@ -172,13 +171,12 @@ private slots:
     void agenda2() {
         EntornoPrueba entorno;
         entorno.escribirFichero(u"groups.lst"_s, grupoCifrado(ninguno) + grupoCifrado(u"Familia"_s));
-        const QByteArray grupos =
-            campoFijo(u"Amigos"_s, 25) + campoFijo(ninguno, 25) + campoFijo(u" Familia"_s, 25) + "resto";
-        const QByteArray contactos =
-            registroContacto2(u"Ana"_s, u"600000000"_s, u"Amigos"_s) +
-            registroContacto2(u"Luis"_s, u"611111111"_s, u"Trabajo"_s) +
-            registroContacto2(u"Pepe"_s, u"06 x"_s, ninguno) + registroContacto2(u"A:na"_s, u"6"_s, ninguno) +
-            registroContacto2(u"Eva"_s, u"644444444"_s, u"Familia"_s) + QByteArray(58, 'z');
+        // clang-format off
+        const QByteArray grupos = campoFijo(u"Amigos"_s, 25) + campoFijo(ninguno, 25) + campoFijo(u" Familia"_s, 25) + "resto";
+        // clang-format on
+        // clang-format off
+        const QByteArray contactos = registroContacto2(u"Ana"_s, u"600000000"_s, u"Amigos"_s) + registroContacto2(u"Luis"_s, u"611111111"_s, u"Trabajo"_s) + registroContacto2(u"Pepe"_s, u"06 x"_s, ninguno) + registroContacto2(u"A:na"_s, u"6"_s, ninguno) + registroContacto2(u"Eva"_s, u"644444444"_s, u"Familia"_s) + QByteArray(58, 'z');
+        // clang-format on
         ArbolAgenda arbol;
         QCOMPARE(importar(arbol, Tipo::Agenda2, leerAgenda2(contactos, grupos)),
                  QStringList({u"Ya existe una entrada con el nombre Familia"_s,
@@ -188,9 +186,9 @@ private slots:
                               u"No puede utilizar el signo ':' en el nombre: A:na"_s,
                               u"Se ha importado la entrada: Eva                      "_s}));
         QCOMPARE(arbol.clavesGrupos(), QStringList({ninguno, u"Familia"_s, u"Amigos"_s}));
-        QCOMPARE(contactosDe(arbol), QStringList({u"Amigos/Ana:34:600000000:0/Ana:+34600000000"_s,
-                                                  u"Ninguno/Pepe:34:06 x:0/Pepe:+3406 x"_s,
-                                                  u"Familia/Eva:34:644444444:0/Eva:+34644444444"_s}));
+        // clang-format off
+        QCOMPARE(contactosDe(arbol), QStringList({u"Amigos/Ana:34:600000000:0/Ana:+34600000000"_s, u"Ninguno/Pepe:34:06 x:0/Pepe:+3406 x"_s, u"Familia/Eva:34:644444444:0/Eva:+34644444444"_s}));
+        // clang-format on
     }
 
     void fuentesYSinNinguno() {

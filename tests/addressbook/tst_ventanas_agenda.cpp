@@ -277,8 +277,9 @@ private slots:
             QCOMPARE(clavesGuardadas(), QStringList({ninguno, u"Ana:34:600000000:0"_s}));
         }
         QCOMPARE(terminada.count(), 3);
-        QCOMPARE(una.txtLog->texto(), u"Se ha importado la entrada: Ana\r\n"_s +
-                                          u"Ya existe una entrada con el nombre Ana\r\n"_s.repeated(2));
+        // clang-format off
+        QCOMPARE(una.txtLog->texto(), u"Se ha importado la entrada: Ana\r\n"_s + u"Ya existe una entrada con el nombre Ana\r\n"_s.repeated(2));
+        // clang-format on
 
         QByteArray pares;
         for (int i = 0; i < 40000; ++i)
@@ -316,14 +317,13 @@ private slots:
                 log = exportadora->txtLog->texto();
             });
             principal.mnuAgendaExportarFicheroTexto->trigger();
-            QCOMPARE(
-                log,
-                respuesta.isEmpty()
-                    ? u"No se exportara ninguna entrada"_s
-                    : u"Se ha exportado la entrada: Ana\r\nSe ha exportado la entrada: María\r\nSe ha exportado la entrada: Luis\r\n"_s);
+            // clang-format off
+            QCOMPARE(log, respuesta.isEmpty() ? u"No se exportara ninguna entrada"_s : u"Se ha exportado la entrada: Ana\r\nSe ha exportado la entrada: María\r\nSe ha exportado la entrada: Luis\r\n"_s);
+            // clang-format on
         }
-        QCOMPARE(entorno.leerFichero(u"salida.txt"_s), "Ana\r\n+346\r\nMar\xED"
-                                                       "a\r\n+447\r\nLuis\r\n+348\r\n"_ba);
+        // clang-format off
+        QCOMPARE(entorno.leerFichero(u"salida.txt"_s), "Ana\r\n+346\r\nMar\xED" "a\r\n+447\r\nLuis\r\n+348\r\n"_ba);
+        // clang-format on
         const Dialogos::Peticion peticion = Dialogos::ultimaPeticion();
         QVERIFY(peticion.tipo == Dialogos::Peticion::Guardar && peticion.propietario == exportadora);
         QCOMPARE(peticion.titulo + u'|' + peticion.filtro, u"Fichero a exportar...|Fichero de texto|*.txt"_s);

@@ -184,10 +184,9 @@ private slots:
         v.txtEnvio->setText(u"0600123456"_s);
         pulsar(v.btnAnadirEsporadico);
         QCOMPARE(entorno.avisos.takeLast(), u"El número de teléfono contiene caracteres incorrectos"_s);
-        QCOMPARE(filas(envio), QStringList({u"#carlos"_s, u"#Ana"_s, u"#Álvaro"_s, u"#Beto"_s, u"#beto"_s,
-                                            u"&Amigos"_s.leftJustified(26), u"&Ninguno"_s.leftJustified(26),
-                                            u"&trabajo"_s.leftJustified(26), u"@+34:600123456"_s,
-                                            u"@+44:600123456"_s, u"@+34: 600123456 "_s}));
+        // clang-format off
+        QCOMPARE(filas(envio), QStringList({u"#carlos"_s, u"#Ana"_s, u"#Álvaro"_s, u"#Beto"_s, u"#beto"_s, u"&Amigos"_s.leftJustified(26), u"&Ninguno"_s.leftJustified(26), u"&trabajo"_s.leftJustified(26), u"@+34:600123456"_s, u"@+44:600123456"_s, u"@+34: 600123456 "_s}));
+        // clang-format on
 
         // Double click and the popup's orders take entries off the list.
         dobleClic(envio, 1);

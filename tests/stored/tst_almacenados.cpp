@@ -193,11 +193,9 @@ private slots:
         cargar(principal, {u"#Otro"_s}, u"otro texto"_s);
 
         alAbrirse<frmEnvioRetardado>([&](frmEnvioRetardado *ventana) {
-            QCOMPARE(
-                arbolDe(*ventana),
-                QStringList({u"Recordatorio de mas de"_s, u"Hora|Fecha envio: "_s + textoFechaEnvio(-1.25),
-                             u"Grupo|Amigos"_s, u"Contacto|Casa de un nombre muy lar"_s,
-                             u"Telefono|+34:600123456"_s, u"Mensaje|Mensaje: "_s + texto}));
+            // clang-format off
+            QCOMPARE(arbolDe(*ventana), QStringList({u"Recordatorio de mas de"_s, u"Hora|Fecha envio: "_s + textoFechaEnvio(-1.25), u"Grupo|Amigos"_s, u"Contacto|Casa de un nombre muy lar"_s, u"Telefono|+34:600123456"_s, u"Mensaje|Mensaje: "_s + texto}));
+            // clang-format on
             QCOMPARE(ventana->treeMensajes->topLevelItem(0)->data(0, Qt::UserRole).toString(), u"Titulo"_s);
             ventana->treeMensajes->setCurrentItem(
                 ventana->treeMensajes->topLevelItem(0)->child(4)); // a child selects its message
@@ -206,8 +204,9 @@ private slots:
         });
         principal.btnEnviarAtrasados->click();
         QCOMPARE(principal.textoMensaje(), texto);
-        QCOMPARE(textosDe(principal.lstEnvio),
-                 QStringList({u"&Amigos"_s, u"#Casa de un nombre muy lar"_s, u"@+34:600123456"_s}));
+        // clang-format off
+        QCOMPARE(textosDe(principal.lstEnvio), QStringList({u"&Amigos"_s, u"#Casa de un nombre muy lar"_s, u"@+34:600123456"_s}));
+        // clang-format on
         QCOMPARE(entorno.ficheros(u"*.zrc"_s).size(), 1);
     }
 
@@ -215,10 +214,12 @@ private slots:
         EntornoPrueba entorno;
         frmPrincipal principal;
         Envios envios(principal);
-        entorno.escribirFichero(u"1.zrc"_s,
-                                mensaje("Primero", 0, destino("Ana", 2) + destino("Luis", 2), 2, "uno"));
-        entorno.escribirFichero(
-            u"2.zrc"_s, mensaje("Segundo", 0, destino("Amigos", 3) + destino("+44:700", 1), 2, "dos"));
+        // clang-format off
+        entorno.escribirFichero(u"1.zrc"_s, mensaje("Primero", 0, destino("Ana", 2) + destino("Luis", 2), 2, "uno"));
+        // clang-format on
+        // clang-format off
+        entorno.escribirFichero(u"2.zrc"_s, mensaje("Segundo", 0, destino("Amigos", 3) + destino("+44:700", 1), 2, "dos"));
+        // clang-format on
         entorno.escribirFichero(u"3.zrc"_s, mensaje("Tercero", 40000.5, destino("Luis", 2), 1, "tres"));
         frmEnvioRetardado ventana;
         ventana.show();
@@ -274,9 +275,9 @@ private slots:
         for (QPushButton *boton :
              {ventana.btnBorrar, ventana.btnEditar, ventana.btnEnviar, ventana.btnEnviarTodos})
             boton->click();
-        QCOMPARE(entorno.avisos,
-                 QStringList({u"No hay ningún mensaje para borrar"_s, u"No hay ningún mensaje para editar"_s,
-                              u"No hay ningún mensaje para enviar"_s}));
+        // clang-format off
+        QCOMPARE(entorno.avisos, QStringList({u"No hay ningún mensaje para borrar"_s, u"No hay ningún mensaje para editar"_s, u"No hay ningún mensaje para enviar"_s}));
+        // clang-format on
         QCOMPARE(envios.lista.size(), 5);
     }
 };

@@ -51,6 +51,15 @@ inline QString ventanaModalDe(const std::function<void()> &orden) {
     return nombre;
 }
 
+// Runs `accion` on the next modal window, which must be a T.
+template <typename T, typename F> void alAbrirse(F accion) {
+    alAbrirseModal([accion](QWidget *modal) {
+        T *ventana = qobject_cast<T *>(modal);
+        QVERIFY2(ventana, qPrintable(modal->objectName()));
+        accion(ventana);
+    });
+}
+
 struct ContactoPrueba {
     QString nombre, telefono, grupo;
     qint16 reves = 0;

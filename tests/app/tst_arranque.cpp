@@ -2,6 +2,7 @@
 
 #include "app/argumentos.h"
 #include "app/arranque.h"
+#include "app/caja_mensaje.h"
 #include "app/frm_minimizado.h"
 #include "app/frm_principal.h"
 #include "app/instancia_unica.h"
@@ -9,6 +10,7 @@
 #include "config/registro.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QtWidgets>
 
 using namespace Qt::StringLiterals;
@@ -60,6 +62,31 @@ private slots:
                 !QFile::exists(entorno.ruta(u"zarcel.cfg"_s)));
         primera.liberar();
         QVERIFY(iniciar(programa, entorno) && programa.principal->isVisible());
+        // A lock that cannot even be created (its folder is a file) is no running copy.
+        entorno.escribirFichero(u"fichero"_s, "x");
+        InstanciaUnica sinCarpeta(entorno.ruta(u"fichero/zarcel.lock"_s));
+        QVERIFY(sinCarpeta.adquirir() && sinCarpeta.fallo().contains(u"fichero/zarcel.lock"_s));
+    }
+
+    // Input beyond the length limit is refused before it enters: undo walks back through
+    // the edits before it, and Qt has nothing to complain about on the way.
+    void deshacerTrasElLimite() {
+        EntornoPrueba entorno;
+        frmPrincipal ventana;
+        QTest::failOnWarning(QRegularExpression(u"out of range"_s));
+        CajaMensaje *caja = ventana.txtMensaje;
+        const QString base(995, u'a');
+        caja->setPlainText(base);
+        QTest::keyClicks(caja, u"xy"_s); // at the start: an edit of its own
+        caja->moveCursor(QTextCursor::End);
+        QApplication::clipboard()->setText(u"0123456789"_s);
+        QTest::keySequence(caja, QKeySequence::Paste);
+        QTest::keyClicks(caja, u"z"_s);
+        QCOMPARE(ventana.textoMensaje(), u"xy"_s + base + u"012"_s);
+        QTest::keySequence(caja, QKeySequence::Undo);
+        QCOMPARE(ventana.textoMensaje(), u"xy"_s + base);
+        QTest::keySequence(caja, QKeySequence::Undo);
+        QCOMPARE(ventana.textoMensaje(), base);
     }
 
     void segundaInstanciaMientrasViveElPrograma() {

@@ -1,6 +1,5 @@
-#include "support/entorno_prueba.h"
+#include "app/ventana_prueba.h"
 
-#include "addressbook/agenda_prueba.h"
 #include "app/frm_principal.h"
 #include "common/caja_log.h"
 #include "common/campos.h"
@@ -51,12 +50,11 @@ struct Banco {
         asignarCampo(propia.numero, QStringLiteral("611222333"));
         grabarConfiguracion(propia);
         leerConfiguracion();
-        entorno.escribirFichero(u"groups.lst"_s, grupoCifrado(u"Ninguno"_s) + grupoCifrado(u"Amigos"_s));
-        entorno.escribirFichero(u"contacts.lst"_s,
-                                contactoCifrado(u"Ana"_s, u"34"_s, u"600000001"_s, u"Amigos"_s) +
-                                    contactoCifrado(u"Luis"_s, u"34"_s, u"600000002"_s, u"Amigos"_s) +
-                                    contactoCifrado(u"Eva"_s, u"34"_s, u"600000003"_s, u"Ninguno"_s) +
-                                    contactoCifrado(u"Ana"_s, u"34"_s, u"600000004"_s, u"Ninguno"_s));
+        escribirAgenda(entorno, {u"Ninguno"_s, u"Amigos"_s},
+                       {{u"Ana"_s, u"600000001"_s, u"Amigos"_s},
+                        {u"Luis"_s, u"600000002"_s, u"Amigos"_s},
+                        {u"Eva"_s, u"600000003"_s, u"Ninguno"_s},
+                        {u"Ana"_s, u"600000004"_s, u"Ninguno"_s}});
         ventana = std::make_unique<frmPrincipal>();
         ventana->cargarAgenda();
         ventana->cmbPasarela->setCurrentText(QStringLiteral("Navegalia"));
@@ -73,11 +71,9 @@ struct Banco {
     }
 
     void seleccionar(const char *lista, const QString &texto) {
-        auto *vista = buscarControl<QAbstractItemView>(ventana.get(), QString::fromLatin1(lista));
-        const QModelIndexList filas =
-            vista->model()->match(vista->model()->index(0, 0), Qt::DisplayRole, texto, 1, Qt::MatchExactly);
-        QVERIFY2(!filas.isEmpty(), qPrintable(texto));
-        vista->setCurrentIndex(filas.first());
+        QAbstractItemView *v = vista(ventana.get(), lista);
+        QVERIFY2(filas(v).contains(texto), qPrintable(texto));
+        ::seleccionar(v, int(filas(v).indexOf(texto)));
     }
 };
 } // namespace

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QListWidget>
 #include <QQueue>
@@ -45,9 +44,6 @@ public:
 private:
     QTemporaryDir temporal;
 };
-
-// The texts of a list's rows (column 0), in order.
-QStringList textosDe(const QAbstractItemView *lista);
 
 // The control of `ventana` named `nombre`; a missing one ends the test run.
 template <typename T> T *buscarControl(QWidget *ventana, const QString &nombre) {

@@ -1,7 +1,7 @@
 // A save that fails at any point leaves the previous files byte for byte as they
-// were, with nothing half-written beside them, and the user is told. Every kind of data file, every way a
-// save can fail; and a file that cannot be read is not replaced.
-#include "fallos.h"
+// were, with nothing half-written beside them, and the user is told. Every kind
+// of data file, every way a save can fail; and a file that cannot be read is not
+// replaced.
 #include "support/entorno_prueba.h"
 
 #include "addressbook/agenda_prueba.h"
@@ -24,9 +24,85 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
+#include <csignal>
+#include <cstdio>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <functional>
 #include <optional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+static bool morirAlReemplazar = false;
+
+// Every save ends by giving the finished temporary file its name: renamed over
+// the old file, or linked in where there was none. A child that must die right
+// before that point does so here.
+extern "C" int rename(const char *desde, const char *hacia) noexcept {
+    if (morirAlReemplazar)
+        raise(SIGKILL);
+    using Funcion = int (*)(const char *, const char *);
+    static const auto real = reinterpret_cast<Funcion>(dlsym(RTLD_NEXT, "rename"));
+    return real(desde, hacia);
+}
+
+extern "C" int linkat(int carpetaDesde, const char *desde, int carpetaHacia, const char *hacia,
+                      int opciones) noexcept {
+    if (morirAlReemplazar)
+        raise(SIGKILL);
+    using Funcion = int (*)(int, const char *, int, const char *, int);
+    static const auto real = reinterpret_cast<Funcion>(dlsym(RTLD_NEXT, "linkat"));
+    return real(carpetaDesde, desde, carpetaHacia, hacia, opciones);
+}
 
 namespace {
+// Runs `grabar` in a child process that the system kills at a chosen point, and
+// waits for it. `bytes` >= 0: the child dies when a file it writes reaches that
+// many bytes (as SIGXFSZ kills a process that outgrows its file size limit);
+// `bytes` < 0: it dies right before the finished file takes its name.
+// Returns true when the child was killed, as the test expects.
+constexpr qint64 antesDeReemplazar = -1;
+bool matarDurante(qint64 bytes, const std::function<void()> &grabar) {
+    std::fflush(nullptr);
+    const pid_t hijo = fork();
+    if (hijo == 0) {
+        if (bytes >= 0) {
+            std::signal(SIGXFSZ, SIG_DFL);
+            rlimit limite{};
+            getrlimit(RLIMIT_FSIZE, &limite);
+            limite.rlim_cur = rlim_t(bytes);
+            setrlimit(RLIMIT_FSIZE, &limite);
+        } else {
+            morirAlReemplazar = true;
+        }
+        grabar();
+        _exit(0);
+    }
+    int estado = 0;
+    if (hijo < 0 || waitpid(hijo, &estado, 0) != hijo)
+        return false;
+    const int senal = bytes >= 0 ? SIGXFSZ : SIGKILL;
+    return WIFSIGNALED(estado) && WTERMSIG(estado) == senal;
+}
+
+// Runs `grabar` with no file descriptor left, as a process that has hit its
+// limit of open files: no file can be opened, not even as root.
+bool sinDescriptores(const std::function<bool()> &grabar) {
+    rlimit anterior{};
+    getrlimit(RLIMIT_NOFILE, &anterior);
+    // The lowest free descriptor: below it all are taken, so a limit there leaves
+    // none to open while the event loop can still poll the ones it has.
+    const int libre = dup(0);
+    close(libre);
+    rlimit limite = anterior;
+    limite.rlim_cur = rlim_t(libre);
+    setrlimit(RLIMIT_NOFILE, &limite);
+    const bool resultado = grabar();
+    setrlimit(RLIMIT_NOFILE, &anterior);
+    return resultado;
+}
+
 enum class Fallo { ninguno, discoLleno, sinDescriptores, muerte };
 
 // One kind of data file: the names of the files the program reads back, the bytes the save writes
@@ -79,13 +155,7 @@ QList<FicheroProtegido> ficherosProtegidos() {
     return {
         {{QStringLiteral("zarcel.cfg")},
          Configuracion::tamano,
-         [] {
-             Configuracion registro = Configuracion::porDefecto();
-             registro.usarProxy = aFlag(true);
-             asignarCampo(registro.proxy, QStringLiteral("anterior.example"));
-             asignarCampo(registro.puerto, QStringLiteral("3128"));
-             grabarConfiguracion(registro);
-         },
+         [] { grabarConfiguracion(Configuracion::porDefecto()); },
          cambiarProxy},
         // Both files change, and the groups file outgrows the contacts file: some
         // limits let one file through and stop the other.
@@ -137,7 +207,7 @@ private slots:
                 fila(QStringLiteral("muerto al escribir el byte %1").arg(bytes), Fallo::muerte, bytes);
             }
             fila(QStringLiteral("sin descriptores libres"), Fallo::sinDescriptores, 0);
-            fila(QStringLiteral("muerto antes de reemplazar"), Fallo::muerte, Fallos::antesDeReemplazar);
+            fila(QStringLiteral("muerto antes de reemplazar"), Fallo::muerte, antesDeReemplazar);
         }
     }
     void fallo() {
@@ -155,12 +225,12 @@ private slots:
             return;
         }
         if (fallo == Fallo::muerte) {
-            QVERIFY(Fallos::matarDurante(bytes, [&] { fichero.grabarNueva(); }));
+            QVERIFY(matarDurante(bytes, [&] { fichero.grabarNueva(); }));
         } else {
             std::optional<DiscoLleno> disco;
             if (fallo == Fallo::discoLleno)
                 disco.emplace(bytes);
-            QVERIFY(!(disco ? fichero.grabarNueva() : Fallos::sinDescriptores(fichero.grabarNueva)));
+            QVERIFY(!(disco ? fichero.grabarNueva() : sinDescriptores(fichero.grabarNueva)));
             QVERIFY2(!entorno.avisos.isEmpty(), "the user was not told");
         }
         // The same files with the same bytes: nothing half-written where the program reads.
@@ -196,10 +266,10 @@ private slots:
                     return ventana.txtLog->texto();
                 };
                 importarNada([](const std::function<bool()> &esperar) { return esperar(); });
-                dicho = importarNada(Fallos::sinDescriptores);
+                dicho = importarNada(sinDescriptores);
             } else {
                 std::unique_ptr<frmAgenda> editor;
-                Fallos::sinDescriptores([&] {
+                sinDescriptores([&] {
                     editor = std::make_unique<frmAgenda>(&principal);
                     return true;
                 });

@@ -27,7 +27,6 @@
 #include <csignal>
 #include <cstdio>
 #include <dlfcn.h>
-#include <fcntl.h>
 #include <functional>
 #include <optional>
 #include <sys/resource.h>

@@ -123,6 +123,8 @@ private slots:
         QByteArray datos = registroAgenda1(u"Ana"_s, u"600000000"_s) + registroAgenda1(u"Luis"_s, u"0612345"_s) + registroAgenda1(u"   "_s, u"611111111"_s) + registroAgenda1(u"A:na"_s, u"622222222"_s) + registroAgenda1(u" María"_s, u" 633 "_s) + registroAgenda1(u"Pepe"_s, u"644444444"_s);
         // clang-format on
         datos.chop(14); // the last record, cut after 20 of its 34 bytes, still counts
+        // No whole group record: "Ninguno" alone.
+        entorno.escribirFichero(u"groups.lst"_s, grupoCifrado(u"Amigos"_s).left(24));
         ArbolAgenda arbol;
         QCOMPARE(importar(arbol, Tipo::Agenda1, leerAgenda1(datos)),
                  QStringList({u"Se ha importado la entrada: Ana"_s,

@@ -58,6 +58,10 @@ private slots:
         caja->moveCursor(QTextCursor::End);
         QTest::keyClick(caja, Qt::Key_Return);
         QCOMPARE(ventana.textoMensaje(), QString(999, u'a'));
+        caja->setPlainText(QString(990, u'a'));
+        caja->moveCursor(QTextCursor::End);
+        caja->insertPlainText(u"0123\n456789"_s); // text put in by code is cut afterwards
+        QCOMPARE(ventana.textoMensaje(), QString(990, u'a') + u"0123\r\n4567"_s);
 
         // Ctrl+A is Mensajes > Almacenados here, not select-all; Ctrl+N a new message.
         QString abierta;

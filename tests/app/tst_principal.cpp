@@ -148,14 +148,14 @@ private slots:
         QTest::mouseClick(v.btnAnadirAgenda, Qt::LeftButton);
         QTest::mouseClick(v.btnAnadirGrupo, Qt::LeftButton);
         QCOMPARE(entorno.avisos, QStringList(2, u"No hay nada seleccionado para añadir"_s));
-        seleccionar(contactos, 5); // carlos
+        contactos->setCurrentIndex(contactos->model()->index(5, 0)); // carlos
         QTest::mouseClick(v.btnAnadirAgenda, Qt::LeftButton);
         dobleClic(contactos, 1); // Ana
         dobleClic(contactos, 2); // the other Ana
         QCOMPARE(entorno.avisos.last(), u"El contacto a añadir ya está en la lista"_s);
         QTest::mouseClick(v.btnAnadirTodaAgenda, Qt::LeftButton);
         dobleClic(grupos, 0);
-        seleccionar(grupos, 0);
+        grupos->setCurrentIndex(grupos->model()->index(0, 0));
         QTest::mouseClick(v.btnAnadirGrupo, Qt::LeftButton);
         QCOMPARE(entorno.avisos.last(), u"El grupo a añadir ya está en la lista"_s);
         QTest::mouseClick(v.btnAnadirTodosGrupos, Qt::LeftButton);

@@ -17,10 +17,6 @@ inline QAbstractItemView *vista(QWidget *ventana, const char *nombre) {
     return buscarControl<QAbstractItemView>(ventana, QString::fromLatin1(nombre));
 }
 
-inline void seleccionar(QAbstractItemView *lista, int fila) {
-    lista->setCurrentIndex(lista->model()->index(fila, 0));
-}
-
 // As the platform delivers it: the first click selects, then the double click.
 inline void dobleClic(QAbstractItemView *lista, int fila) {
     const QPoint centro = lista->visualRect(lista->model()->index(fila, 0)).center();

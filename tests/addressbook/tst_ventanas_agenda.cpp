@@ -133,9 +133,9 @@ private slots:
         QVERIFY(!e.agenda.isVisible() && e.grabado());
         QCOMPARE(e.principal.lstEnvio->count(), 0);
         // clang-format off
-        QCOMPARE(filas(vista(&e.principal, "lstContactos")), QStringList({u"Ana"_s, u"Ana"_s, u"Beto"_s, u"Cris"_s, u"Dani"_s, u"Eva"_s}));
+        QCOMPARE(textosDe(vista(&e.principal, "lstContactos")), QStringList({u"Ana"_s, u"Ana"_s, u"Beto"_s, u"Cris"_s, u"Dani"_s, u"Eva"_s}));
         // clang-format on
-        QCOMPARE(filas(vista(&e.principal, "lstGrupo")).size(), 3);
+        QCOMPARE(textosDe(vista(&e.principal, "lstGrupo")).size(), 3);
     }
 
     void editarBorrarYRenombrar() {
@@ -222,13 +222,13 @@ private slots:
         QDir(entorno.carpeta()).mkdir(u"v"_s);
         entorno.escribirFichero(u"v/zarcel.lst"_s, registroAgenda1(u"Ana"_s, u"600000000"_s));
         entorno.escribirFichero(u"v/lista.txt"_s, "Eva\r\n600000002\r\n");
-        entorno.escribirFichero(u"v/contactos.lst"_s, registroContacto2(u"Pep"_s, u"600000003"_s, ninguno));
+        entorno.escribirFichero(u"v/CONTACTOS.LST"_s, registroContacto2(u"Pep"_s, u"600000003"_s, ninguno));
         frmPrincipal principal;
         // clang-format off
         const std::tuple<QAction *, const char *, const char *, const char *, const char *> casos[]{
             {principal.mnuAgendaImportarZarcel, "Agenda a importar...|Agenda version 1.x|zarcel.lst", "v/zarcel.lst", "v/zarcel.lst", "Ana"},
             {principal.mnuAgendaImportarFicheroTexto, "Fichero a importar...|Fichero de texto|*.*", "v/lista.txt", "v/lista.txt", "Eva"},
-            {principal.mnuAgendaImportarZarcel2, "Agenda a importar...|Agenda version 2.x|contactos.lst", "v/contactos.lst", "v", "Pep                      "}};
+            {principal.mnuAgendaImportarZarcel2, "Agenda a importar...|Agenda version 2.x|contactos.lst", "v/CONTACTOS.LST", "v", "Pep                      "}};
         // clang-format on
         for (const auto &[accion, peticion, elegido, fichero, nombre] : casos) {
             Dialogos::siguienteFichero(QDir::toNativeSeparators(entorno.ruta(QString::fromLatin1(elegido))));
@@ -255,7 +255,7 @@ private slots:
         // clang-format off
         QCOMPARE(clavesGuardadas(), QStringList({ninguno, u"Ana:34:600000000:0"_s, u"Eva:34:600000002:0"_s, u"Pep:34:600000003:0"_s}));
         // clang-format on
-        QCOMPARE(filas(vista(&principal, "lstContactos")), QStringList({u"Ana"_s, u"Eva"_s, u"Pep"_s}));
+        QCOMPARE(textosDe(vista(&principal, "lstContactos")), QStringList({u"Ana"_s, u"Eva"_s, u"Pep"_s}));
     }
 
     // Each opening imports once, and closing by any means saves, never before; a long

@@ -17,18 +17,6 @@ inline QAbstractItemView *vista(QWidget *ventana, const char *nombre) {
     return buscarControl<QAbstractItemView>(ventana, QString::fromLatin1(nombre));
 }
 
-// The rows of a list, as shown (or in another role).
-inline QStringList filas(const QAbstractItemView *lista, int rol = Qt::DisplayRole) {
-    QStringList textos;
-    for (int i = 0; i < lista->model()->rowCount(); ++i)
-        textos.append(lista->model()->index(i, 0).data(rol).toString());
-    return textos;
-}
-
-inline void seleccionar(QAbstractItemView *lista, int fila) {
-    lista->setCurrentIndex(lista->model()->index(fila, 0));
-}
-
 // As the platform delivers it: the first click selects, then the double click.
 inline void dobleClic(QAbstractItemView *lista, int fila) {
     const QPoint centro = lista->visualRect(lista->model()->index(fila, 0)).center();

@@ -72,8 +72,8 @@ struct Banco {
 
     void seleccionar(const char *lista, const QString &texto) {
         QAbstractItemView *v = vista(ventana.get(), lista);
-        QVERIFY2(filas(v).contains(texto), qPrintable(texto));
-        ::seleccionar(v, int(filas(v).indexOf(texto)));
+        QVERIFY2(textosDe(v).contains(texto), qPrintable(texto));
+        v->setCurrentIndex(v->model()->index(int(textosDe(v).indexOf(texto)), 0));
     }
 };
 } // namespace

@@ -50,7 +50,7 @@ void cargar(frmPrincipal &principal, const QStringList &entradas, const QString 
 struct Envios {
     explicit Envios(frmPrincipal &principal)
         : anterior(frmEnvioRetardado::fijarComandoEnviar([this, &principal] {
-              lista.append(principal.textoMensaje() + u'|' + filas(principal.lstEnvio).join(u','));
+              lista.append(principal.textoMensaje() + u'|' + textosDe(principal.lstEnvio).join(u','));
           })) {}
     ~Envios() { frmEnvioRetardado::fijarComandoEnviar(anterior); }
     QStringList lista;
@@ -205,7 +205,7 @@ private slots:
         principal.btnEnviarAtrasados->click();
         QCOMPARE(principal.textoMensaje(), texto);
         // clang-format off
-        QCOMPARE(filas(principal.lstEnvio), QStringList({u"&Amigos"_s, u"#Casa de un nombre muy lar"_s, u"@+34:600123456"_s}));
+        QCOMPARE(textosDe(principal.lstEnvio), QStringList({u"&Amigos"_s, u"#Casa de un nombre muy lar"_s, u"@+34:600123456"_s}));
         // clang-format on
         QCOMPARE(entorno.ficheros(u"*.zrc"_s).size(), 1);
     }

@@ -71,6 +71,13 @@ QStringList EntornoPrueba::ficheros(const QString &patron) const {
     return QDir(carpeta()).entryList({patron}, QDir::Files, QDir::Name);
 }
 
+QStringList textosDe(const QAbstractItemView *lista) {
+    QStringList textos;
+    for (int i = 0; i < lista->model()->rowCount(); ++i)
+        textos.append(lista->model()->index(i, 0).data().toString());
+    return textos;
+}
+
 void alAbrirseModal(std::function<void(QWidget *ventana)> accion) {
     QTimer::singleShot(0, [accion = std::move(accion)] {
         QPointer<QWidget> ventana = QApplication::activeModalWidget();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QListWidget>
 #include <QQueue>
@@ -44,6 +45,9 @@ public:
 private:
     QTemporaryDir temporal;
 };
+
+// The texts of a list's rows, in order.
+QStringList textosDe(const QAbstractItemView *lista);
 
 // The control of `ventana` named `nombre`; a missing one ends the test run.
 template <typename T> T *buscarControl(QWidget *ventana, const QString &nombre) {

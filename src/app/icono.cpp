@@ -7,7 +7,7 @@ QIcon iconoPrograma() {
     QIcon icono = QGuiApplication::windowIcon();
     if (!icono.isNull())
         return icono;
-    for (int lado : {16, 32, 48, 64, 128, 256})
+    for (int lado : {16, 32, 48, 64})
         icono.addFile(QStringLiteral(":/iconos/zarcel-%1.png").arg(lado), QSize(lado, lado));
     return icono;
 }

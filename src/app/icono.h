@@ -2,6 +2,6 @@
 
 #include <QIcon>
 
-// The program's icon at every size it was rendered in, from the one drawing that the
-// launcher and the archive also ship; the tray and every window show it.
+// The program's icon at the sizes windows and trays draw (16 to 64 px), from the one
+// drawing that the launcher and the archive also ship; the tray and every window show it.
 QIcon iconoPrograma();

@@ -43,7 +43,7 @@ private slots:
         QVERIFY(iniciar(programa, entorno, {u"--hide"_s}) && !programa.principal->isVisible());
         QVERIFY(programa.bandeja->icono->isVisible() && registro::hayArranque() && entorno.avisos.isEmpty());
         // The rendered icons are linked in: a dense panel gets the large picture, not a blank.
-        QCOMPARE(programa.bandeja->icono->icon().pixmap(256).size(), QSize(256, 256));
+        QCOMPARE(programa.bandeja->icono->icon().pixmap(64).size(), QSize(64, 64));
         QCOMPARE(programa.bandeja->icono->toolTip() + u'|' + programa.principal->windowTitle(),
                  u"Zarcel v.3.0.2|Zarcel v.3.0.2"_s);
         QCOMPARE(QFileInfo(entorno.ruta(u"zarcel.cfg"_s)).size(), 567);

@@ -16,22 +16,23 @@ GrupoAgenda GrupoAgenda::leer(const QByteArray &datos, qsizetype posicion) {
 QByteArray ContactoAgenda::escribir() const {
     QByteArray datos;
     datos.reserve(tamano);
-    datos += campoFijo(nombre, 25);
-    datos += campoFijo(prefijo, 10);
-    datos += campoFijo(telefono, 25);
-    datos += campoFijo(grupo, 25);
+    datos += campoFijo(nombre, campoNombre.ancho);
+    datos += campoFijo(prefijo, campoPrefijo.ancho);
+    datos += campoFijo(telefono, campoTelefono.ancho);
+    datos += campoFijo(grupo, campoGrupo.ancho);
     datos += QByteArray(2, '\0');
-    escribirInt16(datos, 85, envioReves);
+    escribirInt16(datos, posicionFlag, envioReves);
     return datos;
 }
 
 ContactoAgenda ContactoAgenda::leer(const QByteArray &datos, qsizetype posicion) {
     Q_ASSERT(posicion + tamano <= datos.size());
+    const auto campo = [&](Campo c) { return datos.mid(posicion + c.posicion, c.ancho); };
     ContactoAgenda registro;
-    registro.nombre = datos.mid(posicion, 25);
-    registro.prefijo = datos.mid(posicion + 25, 10);
-    registro.telefono = datos.mid(posicion + 35, 25);
-    registro.grupo = datos.mid(posicion + 60, 25);
-    registro.envioReves = leerInt16(datos, int(posicion + 85));
+    registro.nombre = campo(campoNombre);
+    registro.prefijo = campo(campoPrefijo);
+    registro.telefono = campo(campoTelefono);
+    registro.grupo = campo(campoGrupo);
+    registro.envioReves = leerInt16(datos, int(posicion + posicionFlag));
     return registro;
 }

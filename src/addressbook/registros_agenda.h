@@ -15,7 +15,8 @@ struct GrupoAgenda {
 // One record of "contacts.lst", 87 bytes: four text fields and the reverse-order flag.
 struct ContactoAgenda {
     static constexpr int tamano = 87;
-    // Offset and width of each field, for readers that decode straight from the file.
+    // Offset and width of each field: the one statement of the layout, for leer and
+    // escribir and for readers that decode straight from the file.
     struct Campo {
         int posicion;
         int ancho;

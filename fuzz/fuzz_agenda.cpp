@@ -30,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *datos, size_t tamano) {
     EXIGIR(grabarFicherosAtomicos({{rutaGrupos(), grupos}, {rutaContactos(), contactos}}));
 
     const DatosAgenda lista = leerDatosAgenda();
-    EXIGIR(lista.listaContactos.size() == contactos.size() / ContactoAgenda::tamano);
-    EXIGIR(lista.listaGrupos.size() <= grupos.size() / GrupoAgenda::tamano);
+    EXIGIR(lista.contactos.size() == contactos.size() / ContactoAgenda::tamano);
+    EXIGIR(lista.grupos.size() <= grupos.size() / GrupoAgenda::tamano);
 
     cargarYGrabar();
     const QByteArray grupos1 = leer(rutaGrupos());

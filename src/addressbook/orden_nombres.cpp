@@ -1,6 +1,10 @@
 #include "addressbook/orden_nombres.h"
 
+#include "addressbook/nombres_agenda.h"
+#include "common/campos.h"
+
 #include <QCollator>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <array>
@@ -15,26 +19,42 @@ QLocale idiomaOrden() {
     return sistema.language() == QLocale::C ? QLocale(QLocale::Spanish, QLocale::Spain) : sistema;
 }
 
+// A name decoded on the stack, for the collator.
+class Decodificado {
+public:
+    explicit Decodificado(QByteArrayView bytes)
+        : texto(bytes.size()), vista(desdeAnsi(bytes, texto.data())) {}
+    operator QStringView() const { return vista; }
+
+private:
+    QVarLengthArray<QChar, 64> texto;
+    QStringView vista;
+};
+
+int comparar(const QCollator &collator, const NombresAgenda &nombres, int a, int b) {
+    return collator.compare(Decodificado(nombres.bytes(a)), Decodificado(nombres.bytes(b)));
+}
+
 // The collator's own keys: exact for any text, but a few microseconds per name.
-QList<int> ordenPorClaves(const QStringList &textos, const QCollator &collator) {
+QList<int> ordenPorClaves(const NombresAgenda &nombres, const QCollator &collator) {
     std::vector<QCollatorSortKey> claves;
-    claves.reserve(size_t(textos.size()));
-    for (const QString &texto : textos)
-        claves.push_back(collator.sortKey(texto));
-    QList<int> orden(textos.size());
+    claves.reserve(size_t(nombres.size()));
+    for (qsizetype i = 0; i < nombres.size(); ++i)
+        claves.push_back(collator.sortKey(nombres.texto(i)));
+    QList<int> orden(nombres.size());
     std::iota(orden.begin(), orden.end(), 0);
     std::stable_sort(orden.begin(), orden.end(),
                      [&](int a, int b) { return claves[size_t(a)].compare(claves[size_t(b)]) < 0; });
     return orden;
 }
 
-// The rank of each Latin-1 character: space, then punctuation, digits and letters, as
+// The rank of each Windows-1252 byte: space, then punctuation, digits and letters, as
 // the collation ranks them at its first level; 0 for characters the quick order does not know.
 const std::array<unsigned char, 256> &tablaRangos() {
     static const std::array<unsigned char, 256> rangos = [] {
         static const char orden[] = " _-,;:!?.'\"()[]{}@*/\\&#%`^+<=>|~$0123456789abcdefghijklmn";
         static const char resto[] = "opqrstuvwxyz";
-        // Latin-1 letters from U+00C0: their base letter ('\x01' for the Spanish ñ), 0 where unknown.
+        // Letters from 0xC0: their base letter ('\x01' for the Spanish ñ), 0 where unknown.
         static const char base[] = "aaaaaa\0ceeeeiiii\0\x01ooooo\0\0uuuuy\0\0";
         std::array<unsigned char, 256> tabla{};
         unsigned char siguiente = 1;
@@ -54,131 +74,131 @@ const std::array<unsigned char, 256> &tablaRangos() {
     return rangos;
 }
 
-// A quick guess at the collator's order for the usual names: one byte per character
-// that ranks it as the Spanish collation's first level does (case and accents aside).
-// The guess is checked against the collator afterwards, so an error costs time only.
+// A quick guess at the collator's order for the usual names: each byte ranked as the
+// Spanish collation's first level ranks its character (case and accents aside). The
+// guess is checked against the collator afterwards, so an error costs time only.
 class ClavesRapidas {
 public:
-    // False when a text holds a character the quick order does not know.
-    bool calcular(const QStringList &textos) {
-        const std::array<unsigned char, 256> &tabla = tablaRangos();
-        size_t total = 0;
-        for (const QString &texto : textos)
-            total += size_t(texto.size());
-        rangos.resize(total);
-        inicios.reserve(size_t(textos.size()) + 1);
-        acentos.reserve(size_t(textos.size()));
-        unsigned char *destino = rangos.data();
-        for (const QString &texto : textos) {
-            inicios.push_back(size_t(destino - rangos.data()));
-            bool acento = false;
-            for (QChar c : texto) {
-                const char16_t u = c.unicode();
-                if (u > 0xFF || tabla[u] == 0)
+    explicit ClavesRapidas(const NombresAgenda &nombres) : nombres(nombres), tabla(tablaRangos()) {}
+
+    // False when a name holds a character the quick order does not know.
+    bool conocidas() const {
+        for (qsizetype i = 0; i < nombres.size(); ++i) {
+            for (char c : nombres.bytes(i)) {
+                if (tabla[quint8(c)] == 0)
                     return false;
-                // Accented letters rank as their base letter; the collator settles the rest.
-                acento = acento || (u >= 0xC0 && u != 0xD1 && u != 0xF1);
-                *destino++ = tabla[u];
             }
-            acentos.push_back(acento);
         }
-        inicios.push_back(total);
         return true;
     }
 
-    // -1, 0 or 1 by the first level; 0 also when a text has accents, which the caller settles.
+    // -1, 0 or 1 by the first level; 0 also when a name has accents, which the caller settles.
     int comparar(int a, int b) const {
-        const auto *pa = rangos.data() + inicios[size_t(a)], *fa = rangos.data() + inicios[size_t(a) + 1];
-        const auto *pb = rangos.data() + inicios[size_t(b)], *fb = rangos.data() + inicios[size_t(b) + 1];
-        const auto diferencia = std::mismatch(pa, fa, pb, fb);
-        if (diferencia.first != fa && diferencia.second != fb)
-            return *diferencia.first < *diferencia.second ? -1 : 1;
-        return (fa - pa) < (fb - pb) ? -1 : (fa - pa) > (fb - pb) ? 1 : 0;
+        const QByteArrayView na = nombres.bytes(a), nb = nombres.bytes(b);
+        const qsizetype comun = std::min(na.size(), nb.size());
+        for (qsizetype k = 0; k < comun; ++k) {
+            const unsigned char ra = tabla[quint8(na[k])], rb = tabla[quint8(nb[k])];
+            if (ra != rb)
+                return ra < rb ? -1 : 1;
+        }
+        return na.size() < nb.size() ? -1 : na.size() > nb.size() ? 1 : 0;
     }
-    bool tieneAcentos(int i) const { return acentos[size_t(i)]; }
+    // Accented letters rank as their base letter; the collator settles the rest.
+    bool tieneAcentos(int i) const {
+        const QByteArrayView nombre = nombres.bytes(i);
+        return std::any_of(nombre.begin(), nombre.end(), [](char c) {
+            const quint8 u = quint8(c);
+            return u >= 0xC0 && u != 0xD1 && u != 0xF1;
+        });
+    }
 
-    // The first nine ranks packed in 63 bits, zeros after a shorter text: comparing
-    // two of these compares the texts' starts as comparar() does.
-    quint64 prefijo(int i) const {
+    // The first `letras` ranks packed 7 bits each, zeros after a shorter name: comparing
+    // two of these compares the names' starts as comparar() does.
+    quint64 prefijo(int i, int letras) const {
+        const QByteArrayView nombre = nombres.bytes(i);
         quint64 clave = 0;
-        const size_t inicio = inicios[size_t(i)], fin = inicios[size_t(i) + 1];
-        for (size_t k = 0; k < letrasPrefijo; ++k)
-            clave = (clave << 7) | (inicio + k < fin ? rangos[inicio + k] : 0);
+        for (int k = 0; k < letras; ++k)
+            clave = (clave << 7) | (k < nombre.size() ? tabla[quint8(nombre[k])] : 0);
         return clave;
     }
-    // Whether the prefix holds the whole text, so equal prefixes mean equal first levels.
-    bool cabeEnPrefijo(int i) const { return inicios[size_t(i) + 1] - inicios[size_t(i)] <= letrasPrefijo; }
-    static constexpr size_t letrasPrefijo = 9;
+    // Whether the prefix holds the whole name, so equal prefixes mean equal first levels.
+    bool cabeEnPrefijo(int i, int letras) const { return nombres.bytes(i).size() <= letras; }
 
 private:
-    std::vector<unsigned char> rangos;
-    std::vector<size_t> inicios;
-    std::vector<bool> acentos;
+    const NombresAgenda &nombres;
+    const std::array<unsigned char, 256> &tabla;
 };
 
-// Sorts by prefix, equal prefixes in index order: a stable byte-wise radix sort,
-// several times cheaper than comparing pairs, since the keys are plain integers.
-void ordenarPorPrefijo(std::vector<std::pair<quint64, int>> &prefijos) {
-    std::vector<std::pair<quint64, int>> auxiliar(prefijos.size());
+// Sorts plain integers by a stable byte-wise radix sort, several times cheaper than
+// comparing pairs.
+void ordenarEnteros(std::vector<quint64> &claves) {
+    std::vector<quint64> auxiliar(claves.size());
     for (int desplazamiento = 0; desplazamiento < 64; desplazamiento += 8) {
         std::array<size_t, 257> posiciones{};
-        for (const auto &prefijo : prefijos)
-            ++posiciones[((prefijo.first >> desplazamiento) & 0xFF) + 1];
+        for (quint64 clave : claves)
+            ++posiciones[((clave >> desplazamiento) & 0xFF) + 1];
         // A byte all keys share leaves the order as it is.
-        if (std::find(posiciones.begin(), posiciones.end(), prefijos.size()) != posiciones.end())
+        if (std::find(posiciones.begin(), posiciones.end(), claves.size()) != posiciones.end())
             continue;
         std::partial_sum(posiciones.begin(), posiciones.end(), posiciones.begin());
-        for (const auto &prefijo : prefijos)
-            auxiliar[posiciones[(prefijo.first >> desplazamiento) & 0xFF]++] = prefijo;
-        prefijos.swap(auxiliar);
+        for (quint64 clave : claves)
+            auxiliar[posiciones[(clave >> desplazamiento) & 0xFF]++] = clave;
+        claves.swap(auxiliar);
     }
 }
 
-// Whether `orden` is the collator's order with equal texts in their original order:
-// checking the neighbours suffices, since equal texts stand together in a sorted list.
-bool ordenExacto(const QStringList &textos, const QList<int> &orden, const QCollator &collator) {
+// Whether `orden` is the collator's order with equal names in their original order:
+// checking the neighbours suffices, since equal names stand together in a sorted list.
+bool ordenExacto(const NombresAgenda &nombres, const QList<int> &orden, const QCollator &collator) {
     for (qsizetype i = 1; i < orden.size(); ++i) {
-        const int resultado = collator.compare(textos.at(orden.at(i - 1)), textos.at(orden.at(i)));
-        if (resultado > 0 || (resultado == 0 && orden.at(i - 1) > orden.at(i)))
+        const int anterior = orden.at(i - 1), actual = orden.at(i);
+        const int resultado = comparar(collator, nombres, anterior, actual);
+        if (resultado > 0 || (resultado == 0 && anterior > actual))
             return false;
     }
     return true;
 }
 } // namespace
 
-QList<int> ordenSinMayusculas(const QStringList &textos) {
-    QList<int> orden(textos.size());
+QList<int> ordenSinMayusculas(const NombresAgenda &nombres) {
+    const int n = int(nombres.size());
+    QList<int> orden(n);
     std::iota(orden.begin(), orden.end(), 0);
-    if (textos.size() < 2)
+    if (n < 2)
         return orden; // the collator's start-up is not worth paying for
     QCollator collator(idiomaOrden());
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    ClavesRapidas rapidas;
-    if (!rapidas.calcular(textos))
-        return ordenPorClaves(textos, collator);
-    // Most names differ within their first nine characters: those sort as integers,
-    // the index breaking ties keeps file order, and only runs that share a prefix
-    // are compared in full.
-    std::vector<std::pair<quint64, int>> prefijos;
-    prefijos.reserve(size_t(textos.size()));
-    for (int i = 0; i < textos.size(); ++i)
-        prefijos.emplace_back(rapidas.prefijo(i), i);
-    ordenarPorPrefijo(prefijos);
-    for (size_t i = 0; i < prefijos.size(); ++i)
-        orden[qsizetype(i)] = prefijos[i].second;
+    const ClavesRapidas rapidas(nombres);
+    if (!rapidas.conocidas())
+        return ordenPorClaves(nombres, collator);
+    // Most names differ within their first few characters: those sort as integers
+    // holding the prefix above the index (so equal prefixes keep file order), and
+    // only runs that share a prefix are compared in full.
+    int bitsIndice = 1;
+    while ((quint64(1) << bitsIndice) < quint64(n))
+        ++bitsIndice;
+    const int letras = (64 - bitsIndice) / 7;
+    const quint64 mascaraIndice = (quint64(1) << bitsIndice) - 1;
+    std::vector<quint64> claves(size_t(n), 0);
+    for (int i = 0; i < n; ++i)
+        claves[size_t(i)] = (rapidas.prefijo(i, letras) << bitsIndice) | quint64(i);
+    ordenarEnteros(claves);
+    for (int i = 0; i < n; ++i)
+        orden[i] = int(claves[size_t(i)] & mascaraIndice);
     auto menor = [&](int a, int b) {
         const int primerNivel = rapidas.comparar(a, b);
         if (primerNivel != 0 || (!rapidas.tieneAcentos(a) && !rapidas.tieneAcentos(b)))
             return primerNivel < 0;
-        return collator.compare(textos.at(a), textos.at(b)) < 0;
+        return comparar(collator, nombres, a, b) < 0;
     };
-    for (size_t inicio = 0, fin = 0; inicio < prefijos.size(); inicio = fin) {
+    for (int inicio = 0, fin = 0; inicio < n; inicio = fin) {
+        const quint64 prefijo = claves[size_t(inicio)] >> bitsIndice;
         bool completo = true;
-        for (fin = inicio; fin < prefijos.size() && prefijos[fin].first == prefijos[inicio].first; ++fin)
-            completo = completo && rapidas.cabeEnPrefijo(prefijos[fin].second) &&
-                       !rapidas.tieneAcentos(prefijos[fin].second);
+        for (fin = inicio; fin < n && claves[size_t(fin)] >> bitsIndice == prefijo; ++fin)
+            completo =
+                completo && rapidas.cabeEnPrefijo(orden[fin], letras) && !rapidas.tieneAcentos(orden[fin]);
         if (fin - inicio > 1 && !completo)
-            std::stable_sort(orden.begin() + qsizetype(inicio), orden.begin() + qsizetype(fin), menor);
+            std::stable_sort(orden.begin() + inicio, orden.begin() + fin, menor);
     }
-    return ordenExacto(textos, orden, collator) ? orden : ordenPorClaves(textos, collator);
+    return ordenExacto(nombres, orden, collator) ? orden : ordenPorClaves(nombres, collator);
 }

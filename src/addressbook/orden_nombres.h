@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QList>
-#include <QStringList>
+
+class NombresAgenda;
 
 // The order of the main window's name lists: the user's language's case-insensitive
 // order (Spanish when the system names none), equal texts in their original order.
-// Returns the indices of `textos` in that order.
-QList<int> ordenSinMayusculas(const QStringList &textos);
+// Returns the indices of `nombres` in that order.
+QList<int> ordenSinMayusculas(const NombresAgenda &nombres);

@@ -2,68 +2,99 @@
 
 #include "addressbook/fichero_agenda.h"
 #include "addressbook/orden_nombres.h"
-#include "addressbook/registros_agenda.h"
 #include "common/campos.h"
 #include "common/ficheros.h"
 #include "common/numero.h"
 #include "config/cifrado.h"
 
+#include <QFile>
+
 #include <limits>
 
 TablaContactos tablaContactos;
 
-void TablaContactos::cargar(const QByteArray &nuevos) {
-    registros = nuevos;
+namespace {
+// Whole records are read this many at a time: a small buffer, used again and again,
+// rather than the whole file in memory at once.
+constexpr qsizetype registrosPorLectura = 512;
+
+QString textoDe(const QByteArray &registros, qsizetype i, ContactoAgenda::Campo campo) {
+    return Cifrado::campoDescifrado(registros, i * ContactoAgenda::tamano + campo.posicion, campo.ancho);
+}
+} // namespace
+
+TablaContactos::TablaContactos() = default;
+TablaContactos::~TablaContactos() = default;
+
+NombresAgenda TablaContactos::cargar() {
     decodificadas.reset();
+    registros = 0;
+    fichero = std::make_unique<QFile>(rutaContactos());
+    NombresAgenda nombres;
+    if (!fichero->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return nombres;
+    const qsizetype enFichero = fichero->size() / ContactoAgenda::tamano;
+    nombres.reservar(enFichero, enFichero * ContactoAgenda::campoNombre.ancho);
+    while (nombres.size() < enFichero) {
+        const QByteArray bloque =
+            leerRegistros(nombres.size(), qMin(registrosPorLectura, enFichero - nombres.size()));
+        if (bloque.isEmpty())
+            break; // the file shrank, or failed, while it was read
+        for (qsizetype i = 0; i < bloque.size(); i += ContactoAgenda::tamano) {
+            char claro[Cifrado::longitudClave];
+            const ContactoAgenda::Campo nombre = ContactoAgenda::campoNombre;
+            nombres.anadir(sinEspacios(
+                Cifrado::descifrarCampo(bloque.constData() + i + nombre.posicion, nombre.ancho, claro)));
+        }
+    }
+    registros = nombres.size();
+    return nombres;
+}
+
+QByteArray TablaContactos::leerRegistros(qsizetype primero, qsizetype cuantos) const {
+    if (!fichero || !fichero->seek(primero * ContactoAgenda::tamano))
+        return {};
+    const QByteArray bytes = fichero->read(cuantos * ContactoAgenda::tamano);
+    return bytes.left(bytes.size() / ContactoAgenda::tamano * ContactoAgenda::tamano);
 }
 
 const QList<EntradaContacto> &TablaContactos::entradas() const {
     if (!decodificadas) {
-        const qsizetype n = registros.size() / ContactoAgenda::tamano;
+        const QByteArray todos = leerRegistros(0, registros);
+        const qsizetype n = todos.size() / ContactoAgenda::tamano;
         QList<EntradaContacto> tabla;
         tabla.reserve(n);
         for (qsizetype i = 0; i < n; ++i) {
             tabla.append(
-                {campoContacto(registros, i, ContactoAgenda::campoNombre),
-                 campoContacto(registros, i, ContactoAgenda::campoPrefijo),
-                 campoContacto(registros, i, ContactoAgenda::campoTelefono),
-                 campoContacto(registros, i, ContactoAgenda::campoGrupo),
-                 leerInt16(registros, int(i * ContactoAgenda::tamano + ContactoAgenda::posicionFlag)) == -1});
+                {textoDe(todos, i, ContactoAgenda::campoNombre),
+                 textoDe(todos, i, ContactoAgenda::campoPrefijo),
+                 textoDe(todos, i, ContactoAgenda::campoTelefono),
+                 textoDe(todos, i, ContactoAgenda::campoGrupo),
+                 leerInt16(todos, int(i * ContactoAgenda::tamano + ContactoAgenda::posicionFlag)) == -1});
         }
         decodificadas = std::move(tabla);
     }
     return *decodificadas;
 }
 
-namespace {
-void leerContactos(DatosAgenda &datos) {
-    leerFichero(rutaContactos(), datos.contactos);
-    const qsizetype n = datos.contactos.size() / ContactoAgenda::tamano;
-    datos.contactos.truncate(n * ContactoAgenda::tamano);
-    QStringList nombres;
-    nombres.reserve(n);
-    for (qsizetype i = 0; i < n; ++i)
-        nombres.append(campoContacto(datos.contactos, i, ContactoAgenda::campoNombre));
-    datos.ordenContactos = ordenSinMayusculas(nombres);
-    datos.listaContactos.reserve(n);
-    for (int i : std::as_const(datos.ordenContactos))
-        datos.listaContactos.append(nombres.at(i));
+QString TablaContactos::campo(qsizetype i, ContactoAgenda::Campo campo) const {
+    const QByteArray registro = i < registros ? leerRegistros(i, 1) : QByteArray();
+    return registro.isEmpty() ? QString() : textoDe(registro, 0, campo);
 }
 
-void leerGrupos(DatosAgenda &datos) {
+namespace {
+NombresAgenda leerGrupos() {
     QByteArray bytes;
     leerFichero(rutaGrupos(), bytes);
     const qsizetype n = bytes.size() / GrupoAgenda::tamano;
-    QStringList nombres;
-    nombres.reserve(n);
+    NombresAgenda nombres;
+    nombres.reservar(n, n * GrupoAgenda::tamano);
     for (qsizetype i = 0; i < n; ++i) {
-        GrupoAgenda registro = GrupoAgenda::leer(bytes, i * GrupoAgenda::tamano);
-        Cifrado::cifrarGrupo(registro);
-        nombres.append(desdeAnsi(registro.nombre));
+        char claro[Cifrado::longitudClave];
+        nombres.anadir(
+            Cifrado::descifrarCampo(bytes.constData() + i * GrupoAgenda::tamano, GrupoAgenda::tamano, claro));
     }
-    datos.listaGrupos.reserve(n);
-    for (int i : ordenSinMayusculas(nombres))
-        datos.listaGrupos.append(nombres.at(i));
+    return nombres;
 }
 } // namespace
 
@@ -77,13 +108,11 @@ std::optional<qint32> numeroEntero(const QString &telefono) {
     return qint32(valor);
 }
 
-QString campoContacto(const QByteArray &registros, qsizetype i, ContactoAgenda::Campo campo) {
-    return Cifrado::campoDescifrado(registros, i * ContactoAgenda::tamano + campo.posicion, campo.ancho);
-}
-
 DatosAgenda leerDatosAgenda() {
     DatosAgenda datos;
-    leerContactos(datos);
-    leerGrupos(datos);
+    datos.contactos = tablaContactos.cargar();
+    datos.ordenContactos = ordenSinMayusculas(datos.contactos);
+    datos.grupos = leerGrupos();
+    datos.ordenGrupos = ordenSinMayusculas(datos.grupos);
     return datos;
 }

@@ -47,13 +47,11 @@ ListaDestinatarios::ListaDestinatarios(frmPrincipal *principal)
 }
 
 void ListaDestinatarios::cargarAgenda() {
-    const DatosAgenda datos = leerDatosAgenda();
-    tablaContactos.cargar(datos.contactos);
-    modeloContactos->cargar(
-        datos.listaContactos, [registros = datos.contactos, orden = datos.ordenContactos](int fila) {
-            return campoContacto(registros, orden.at(fila), ContactoAgenda::campoTelefono);
-        });
-    modeloGrupos->cargar(datos.listaGrupos);
+    DatosAgenda datos = leerDatosAgenda();
+    modeloContactos->cargar(std::move(datos.contactos), std::move(datos.ordenContactos), [](int indice) {
+        return tablaContactos.campo(indice, ContactoAgenda::campoTelefono);
+    });
+    modeloGrupos->cargar(std::move(datos.grupos), std::move(datos.ordenGrupos));
 }
 
 void ListaDestinatarios::anadirContacto() {

@@ -67,39 +67,30 @@ QChar *escribirDesdeAnsi(const char *bytes, qsizetype tamano, QChar *destino) {
     }
     return destino;
 }
-
-// Where a field's text starts and ends once stripped of spaces.
-std::pair<qsizetype, qsizetype> sinEspacios(const char *bytes, qsizetype tamano) {
-    qsizetype inicio = 0;
-    while (inicio < tamano && bytes[inicio] == ' ')
-        ++inicio;
-    while (tamano > inicio && bytes[tamano - 1] == ' ')
-        --tamano;
-    return {inicio, tamano - inicio};
-}
 } // namespace
 
-QString desdeAnsi(const QByteArray &bytes) {
+QString desdeAnsi(QByteArrayView bytes) {
     QString texto(bytes.size(), Qt::Uninitialized);
-    escribirDesdeAnsi(bytes.constData(), bytes.size(), texto.data());
+    escribirDesdeAnsi(bytes.data(), bytes.size(), texto.data());
     return texto;
+}
+
+QStringView desdeAnsi(QByteArrayView bytes, QChar *destino) {
+    return QStringView(destino, escribirDesdeAnsi(bytes.data(), bytes.size(), destino));
+}
+
+QByteArrayView sinEspacios(QByteArrayView campo) {
+    qsizetype inicio = 0, fin = campo.size();
+    while (inicio < fin && campo[inicio] == ' ')
+        ++inicio;
+    while (fin > inicio && campo[fin - 1] == ' ')
+        --fin;
+    return campo.sliced(inicio, fin - inicio);
 }
 
 QString textoCampo(const QByteArray &campo) {
-    return textoCampo(campo.constData(), campo.size());
-}
-
-QString textoCampo(const char *bytes, qsizetype tamano) {
     // Stripped before decoding: one allocation, the decoded text only.
-    const auto [inicio, largo] = sinEspacios(bytes, tamano);
-    QString texto(largo, Qt::Uninitialized);
-    escribirDesdeAnsi(bytes + inicio, largo, texto.data());
-    return texto;
-}
-
-QStringView textoCampo(const char *bytes, qsizetype tamano, QChar *destino) {
-    const auto [inicio, largo] = sinEspacios(bytes, tamano);
-    return QStringView(destino, escribirDesdeAnsi(bytes + inicio, largo, destino));
+    return desdeAnsi(sinEspacios(campo));
 }
 
 qint16 leerInt16(const QByteArray &datos, int posicion) {

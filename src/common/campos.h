@@ -16,13 +16,15 @@ QByteArray recortarEspacios(const QByteArray &texto);
 
 // Windows-1252 conversion; characters the code page lacks become '?'.
 QByteArray aAnsi(const QString &texto);
-QString desdeAnsi(const QByteArray &bytes);
+QString desdeAnsi(QByteArrayView bytes);
+// The same written into `destino` (room for `bytes.size()` characters), without allocating.
+QStringView desdeAnsi(QByteArrayView bytes, QChar *destino);
+
+// The bytes of a field without its leading and trailing spaces.
+QByteArrayView sinEspacios(QByteArrayView campo);
 
 // The text of a record field as a reader uses it: decoded and stripped of spaces.
 QString textoCampo(const QByteArray &campo);
-QString textoCampo(const char *bytes, qsizetype tamano);
-// The same written into `destino` (room for `tamano` characters), without allocating.
-QStringView textoCampo(const char *bytes, qsizetype tamano, QChar *destino);
 
 // Field helpers for the packed little-endian records.
 qint16 leerInt16(const QByteArray &datos, int posicion);

@@ -30,26 +30,29 @@ QByteArray cifrarTexto(const QByteArray &texto) {
     return resultado;
 }
 
-namespace {
-// The field's bytes unscrambled into `claro` (room for longitudClave bytes).
-const char *descifrarCampo(const QByteArray &datos, qsizetype posicion, int ancho, char *claro) {
-    Q_ASSERT(ancho <= longitudClave && posicion + ancho <= datos.size());
+QByteArrayView descifrarCampo(const char *campo, int ancho, char *claro) {
+    Q_ASSERT(ancho <= longitudClave);
     const char *clave = claveCifrado().constData();
-    const char *campo = datos.constData() + posicion;
     for (int i = 0; i < ancho; ++i)
         claro[i] = char(campo[i] ^ clave[i]);
-    return claro;
+    return QByteArrayView(claro, ancho);
+}
+
+namespace {
+QByteArrayView descifrarEn(const QByteArray &datos, qsizetype posicion, int ancho, char *claro) {
+    Q_ASSERT(posicion + ancho <= datos.size());
+    return descifrarCampo(datos.constData() + posicion, ancho, claro);
 }
 } // namespace
 
 QString campoDescifrado(const QByteArray &datos, qsizetype posicion, int ancho) {
     char claro[longitudClave];
-    return textoCampo(descifrarCampo(datos, posicion, ancho, claro), ancho);
+    return desdeAnsi(sinEspacios(descifrarEn(datos, posicion, ancho, claro)));
 }
 
 QStringView campoDescifrado(const QByteArray &datos, qsizetype posicion, int ancho, QChar *destino) {
     char claro[longitudClave];
-    return textoCampo(descifrarCampo(datos, posicion, ancho, claro), ancho, destino);
+    return desdeAnsi(sinEspacios(descifrarEn(datos, posicion, ancho, claro)), destino);
 }
 
 void cifrarConfiguracion(Configuracion &registro) {

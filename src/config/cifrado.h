@@ -19,6 +19,9 @@ QByteArray claveCifrado();
 // Works on 8-bit codes, never on decoded text. `texto` may not exceed the key.
 QByteArray cifrarTexto(const QByteArray &texto);
 
+// The `ancho` bytes of a field, unscrambled into `claro` (room for longitudClave bytes).
+QByteArrayView descifrarCampo(const char *campo, int ancho, char *claro);
+
 // The field of `ancho` bytes at `posicion` in `datos`, unscrambled, decoded and stripped
 // of spaces without intermediate copies: textoCampo(cifrarTexto(field)).
 QString campoDescifrado(const QByteArray &datos, qsizetype posicion, int ancho);

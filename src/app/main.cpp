@@ -1,10 +1,10 @@
 #include "app/arranque.h"
+#include "app/estilo.h"
 #include "app/icono.h"
 #include "app/instancia_unica.h"
 #include "common/cuadros.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 int main(int argc, char *argv[]) {
     // QApplication removes the options it knows (-platform, -style...) from argv,
@@ -15,7 +15,7 @@ int main(int argc, char *argv[]) {
 
     QApplication aplicacion(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(estiloPrograma());
     // Every window inherits the icon; the desktop file name ties the windows to the launcher.
     QApplication::setWindowIcon(iconoPrograma());
     QGuiApplication::setDesktopFileName(QStringLiteral("zarcel"));

@@ -4,15 +4,32 @@
 
 #include "addressbook/arbol_agenda.h"
 #include "addressbook/fichero_agenda.h"
+#include "addressbook/orden_nombres.h"
 #include "addressbook/registros_agenda.h"
 #include "addressbook/tabla_contactos.h"
 #include "common/ficheros.h"
+
+#include <QCollator>
+
+#include <algorithm>
+#include <numeric>
 
 namespace {
 QByteArray leer(const QString &ruta) {
     QByteArray datos;
     leerFichero(ruta, datos);
     return datos;
+}
+
+// The lists' quick order is the collator's own, equal names in file order.
+void exigirOrden(const NombresAgenda &nombres, const QList<int> &orden) {
+    QCollator collator(idiomaOrden());
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    QList<int> esperado(nombres.size());
+    std::iota(esperado.begin(), esperado.end(), 0);
+    std::stable_sort(esperado.begin(), esperado.end(),
+                     [&](int a, int b) { return collator.compare(nombres.texto(a), nombres.texto(b)) < 0; });
+    EXIGIR(orden == esperado);
 }
 
 // Loads both files into a fresh tree and saves it back.
@@ -32,6 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *datos, size_t tamano) {
     const DatosAgenda lista = leerDatosAgenda();
     EXIGIR(lista.contactos.size() == contactos.size() / ContactoAgenda::tamano);
     EXIGIR(lista.grupos.size() <= grupos.size() / GrupoAgenda::tamano);
+    exigirOrden(lista.contactos, lista.ordenContactos);
+    exigirOrden(lista.grupos, lista.ordenGrupos);
 
     cargarYGrabar();
     const QByteArray grupos1 = leer(rutaGrupos());

@@ -72,9 +72,17 @@ QList<QByteArray> semillasAgenda() {
     const QByteArray contactos =
         contacto(QStringLiteral("Ana"), QStringLiteral("600000001"), QStringLiteral("Amigos")) +
         contacto(QStringLiteral("Beto"), QStringLiteral("600000002"), QStringLiteral("Ninguno"), true);
+    // Names the lists' quick order must put as the collator does: case, accents, ñ,
+    // punctuation and long shared starts.
+    QByteArray orden;
+    for (const char *nombre :
+         {"Peña", "pena", "Penas", "Pe-na", "Pe na", "Ñu", "nuez", "Álvaro", "alvaro", "Ana Belén García",
+          "Ana Belén Garcia", "ana belén", "O'Brien", "12 Monos", "Zoë"})
+        orden += contacto(QString::fromUtf8(nombre), QStringLiteral("600000004"), QStringLiteral("Amigos"));
     return {juntarValores({grupos, contactos}), juntarValores({QByteArray(), contactos}),
             juntarValores({grupos, contactos + contacto(QStringLiteral("Cris"), QStringLiteral("600000003"),
-                                                        QStringLiteral("Perdidos"))})};
+                                                        QStringLiteral("Perdidos"))}),
+            juntarValores({grupos, orden})};
 }
 
 // kind (0 version 1.x, 1 text, 2 version 2.x), then the file or files.

@@ -9,15 +9,15 @@
 #include <algorithm>
 #include <array>
 #include <numeric>
+#include <optional>
 #include <vector>
 
-namespace {
-// The user's language orders the lists; without one (the C locale compares plain
-// code points, "Álvaro" after "Zoe") the program's own language, Spanish, does.
 QLocale idiomaOrden() {
     const QLocale sistema = QLocale::system();
     return sistema.language() == QLocale::C ? QLocale(QLocale::Spanish, QLocale::Spain) : sistema;
 }
+
+namespace {
 
 // A name decoded on the stack, for the collator.
 class Decodificado {
@@ -158,6 +158,45 @@ bool ordenExacto(const NombresAgenda &nombres, const QList<int> &orden, const QC
     }
     return true;
 }
+
+// Whether the collator ranks the table's characters one by one as the table does: its
+// letters in the table's order, case apart. The Spanish collation joins no letters
+// (no "ch" or "ll" as one) and splits none, so for it this makes the table's order of
+// whole names the collator's first level; other languages may join letters (Danish
+// "aa", Czech "ch") and are checked name by name.
+bool tablaDelIdioma(const QCollator &collator) {
+    if (collator.locale().language() != QLocale::Spanish)
+        return false;
+    const std::array<unsigned char, 256> &tabla = tablaRangos();
+    std::array<int, 256> representante;
+    representante.fill(-1);
+    for (int c = 0; c < 256; ++c) {
+        const bool acento = c >= 0xC0 && c != 0xD1 && c != 0xF1;
+        if (tabla[c] == 0 || acento)
+            continue;
+        char16_t caracter[1] = {char16_t(c)};
+        const QStringView este(caracter, 1);
+        int &primero = representante[tabla[c]];
+        if (primero >= 0) {
+            char16_t otro[1] = {char16_t(primero)};
+            if (collator.compare(QStringView(otro, 1), este) != 0)
+                return false;
+        } else {
+            primero = c;
+        }
+    }
+    for (int rango = 1, anterior = -1; rango < 256; ++rango) {
+        if (representante[rango] < 0)
+            continue;
+        if (anterior >= 0) {
+            char16_t a[1] = {char16_t(anterior)}, b[1] = {char16_t(representante[rango])};
+            if (collator.compare(QStringView(a, 1), QStringView(b, 1)) >= 0)
+                return false;
+        }
+        anterior = representante[rango];
+    }
+    return true;
+}
 } // namespace
 
 QList<int> ordenSinMayusculas(const NombresAgenda &nombres) {
@@ -200,5 +239,7 @@ QList<int> ordenSinMayusculas(const NombresAgenda &nombres) {
         if (fin - inicio > 1 && !completo)
             std::stable_sort(orden.begin() + inicio, orden.begin() + fin, menor);
     }
-    return ordenExacto(nombres, orden, collator) ? orden : ordenPorClaves(nombres, collator);
+    return tablaDelIdioma(collator) || ordenExacto(nombres, orden, collator)
+               ? orden
+               : ordenPorClaves(nombres, collator);
 }

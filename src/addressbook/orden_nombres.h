@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 
 class NombresAgenda;
 
@@ -8,3 +9,7 @@ class NombresAgenda;
 // order (Spanish when the system names none), equal texts in their original order.
 // Returns the indices of `nombres` in that order.
 QList<int> ordenSinMayusculas(const NombresAgenda &nombres);
+
+// The language of that order: the user's; without one (the C locale compares plain
+// code points, "Álvaro" after "Zoe") the program's own language, Spanish.
+QLocale idiomaOrden();

@@ -43,8 +43,8 @@ NombresAgenda TablaContactos::cargar() {
         for (qsizetype i = 0; i < bloque.size(); i += ContactoAgenda::tamano) {
             char claro[Cifrado::longitudClave];
             const ContactoAgenda::Campo nombre = ContactoAgenda::campoNombre;
-            nombres.anadir(sinEspacios(
-                Cifrado::descifrarCampo(bloque.constData() + i + nombre.posicion, nombre.ancho, claro)));
+            nombres.anadir(
+                Cifrado::descifrarSinEspacios(bloque.constData() + i + nombre.posicion, nombre.ancho, claro));
         }
     }
     registros = nombres.size();

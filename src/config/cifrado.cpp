@@ -4,6 +4,8 @@
 #include "common/campos.h"
 #include "config/configuracion.h"
 
+#include <array>
+
 namespace Cifrado {
 
 QByteArray claveCifrado() {
@@ -36,6 +38,26 @@ QByteArrayView descifrarCampo(const char *campo, int ancho, char *claro) {
     for (int i = 0; i < ancho; ++i)
         claro[i] = char(campo[i] ^ clave[i]);
     return QByteArrayView(claro, ancho);
+}
+
+QByteArrayView descifrarSinEspacios(const char *campo, int ancho, char *claro) {
+    Q_ASSERT(ancho <= longitudClave);
+    static const std::array<char, longitudClave> espacios = [] {
+        std::array<char, longitudClave> cifrados{};
+        const QByteArray clave = claveCifrado();
+        for (int i = 0; i < longitudClave; ++i)
+            cifrados[size_t(i)] = char(clave.at(i) ^ ' ');
+        return cifrados;
+    }();
+    int inicio = 0, fin = ancho;
+    while (fin > inicio && campo[fin - 1] == espacios[size_t(fin - 1)])
+        --fin;
+    while (inicio < fin && campo[inicio] == espacios[size_t(inicio)])
+        ++inicio;
+    const char *clave = claveCifrado().constData();
+    for (int i = inicio; i < fin; ++i)
+        claro[i] = char(campo[i] ^ clave[i]);
+    return QByteArrayView(claro + inicio, fin - inicio);
 }
 
 namespace {

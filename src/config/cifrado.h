@@ -21,6 +21,9 @@ QByteArray cifrarTexto(const QByteArray &texto);
 
 // The `ancho` bytes of a field, unscrambled into `claro` (room for longitudClave bytes).
 QByteArrayView descifrarCampo(const char *campo, int ancho, char *claro);
+// The same without leading and trailing spaces, which are found still scrambled and
+// never unscrambled: a name of ten characters in a field of 25 costs ten.
+QByteArrayView descifrarSinEspacios(const char *campo, int ancho, char *claro);
 
 // The field of `ancho` bytes at `posicion` in `datos`, unscrambled, decoded and stripped
 // of spaces without intermediate copies: textoCampo(cifrarTexto(field)).

@@ -1,4 +1,4 @@
-#include "app/ventana_prueba.h"
+#include "support/entorno_prueba.h"
 
 #include "about/etiqueta_pulsable.h"
 #include "about/frm_about.h"
@@ -8,8 +8,6 @@
 #include "common/campos.h"
 
 #include <QtWidgets>
-
-using namespace Qt::StringLiterals;
 
 class PruebaAcerca : public QObject {
     Q_OBJECT

@@ -1,13 +1,11 @@
 #include "support/entorno_prueba.h"
 
-#include "addressbook/agenda_prueba.h"
 #include "addressbook/clave_contacto.h"
 #include "addressbook/fichero_agenda.h"
 #include "addressbook/filtro_dialogos.h"
 #include "addressbook/importacion.h"
 
 using namespace Importacion;
-using namespace Qt::StringLiterals;
 
 namespace {
 const QString ninguno = u"Ninguno"_s;

@@ -1,4 +1,4 @@
-#include "app/ventana_prueba.h"
+#include "support/entorno_prueba.h"
 
 #include "addressbook/dialogos.h"
 #include "addressbook/fichero_agenda.h"
@@ -12,8 +12,6 @@
 
 #include <QSignalSpy>
 #include <QtWidgets>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 const QString ninguno = u"Ninguno"_s;

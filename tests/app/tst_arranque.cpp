@@ -13,8 +13,6 @@
 #include <QRegularExpression>
 #include <QtWidgets>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 const QString otraInstancia = u"Ya hay una instancia de la aplicación ejecutandose"_s;
 

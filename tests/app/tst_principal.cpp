@@ -1,4 +1,4 @@
-#include "app/ventana_prueba.h"
+#include "support/entorno_prueba.h"
 
 #include "addressbook/tabla_contactos.h"
 #include "app/caja_mensaje.h"
@@ -9,8 +9,6 @@
 #include "config/fichero_configuracion.h"
 
 #include <QtWidgets>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 const QString ninguno = u"Ninguno"_s;

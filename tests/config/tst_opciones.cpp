@@ -20,7 +20,7 @@
 
 namespace {
 Configuracion configuracionGrabada(const EntornoPrueba &entorno) {
-    return configuracionDesdeBytes(entorno.leerFichero(QStringLiteral("zarcel.cfg")));
+    return configuracionDesdeBytes(entorno.leerFichero(u"zarcel.cfg"_s));
 }
 
 void abrir(frmOpciones &ventana) {
@@ -35,12 +35,12 @@ void escribir(QWidget *ventana, const char *nombre, const QString &texto) {
 }
 
 void pulsarPestana(QWidget *ventana, int indice) {
-    auto *pestanas = buscarControl<QTabBar>(ventana, QStringLiteral("tabSeleccion"));
+    auto *pestanas = buscarControl<QTabBar>(ventana, u"tabSeleccion"_s);
     QTest::mouseClick(pestanas, Qt::LeftButton, {}, pestanas->tabRect(indice).center());
 }
 
 void dobleClic(QWidget *ventana, int muestra) {
-    QTest::mouseDClick(buscarControl<MuestraColor>(ventana, QStringLiteral("pctPicture(%1)").arg(muestra)),
+    QTest::mouseDClick(buscarControl<MuestraColor>(ventana, u"pctPicture(%1)"_s.arg(muestra)),
                        Qt::LeftButton);
 }
 
@@ -58,7 +58,7 @@ private slots:
         QTest::addColumn<QString>("proxy");
         QTest::addColumn<QString>("puerto");
         QTest::addColumn<QString>("mensaje"); // empty: saved and closed
-        const QString sinProxy = QStringLiteral("Debe especificar un proxy a utilizar");
+        const QString sinProxy = u"Debe especificar un proxy a utilizar"_s;
         // clang-format off
         QTest::newRow("proxy vacio") << true << "" << "8080" << sinProxy;
         QTest::newRow("ambos vacios: primero el proxy") << true << "" << "" << sinProxy;
@@ -75,7 +75,7 @@ private slots:
         QFETCH(QString, mensaje);
         EntornoPrueba entorno;
         QVERIFY(grabarConfiguracion(Configuracion::porDefecto()));
-        const QByteArray antes = entorno.leerFichero(QStringLiteral("zarcel.cfg"));
+        const QByteArray antes = entorno.leerFichero(u"zarcel.cfg"_s);
         frmOpciones ventana;
         abrir(ventana);
         pulsarPestana(&ventana, 2);
@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(entorno.avisos, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
         QCOMPARE(ventana.isVisible(), !mensaje.isEmpty());
         if (!mensaje.isEmpty()) {
-            QCOMPARE(entorno.leerFichero(QStringLiteral("zarcel.cfg")), antes);
+            QCOMPARE(entorno.leerFichero(u"zarcel.cfg"_s), antes);
             return;
         }
         const Configuracion grabada = configuracionGrabada(entorno);
@@ -102,18 +102,18 @@ private slots:
     void cargaCambiaYGraba() {
         EntornoPrueba entorno;
         Configuracion guardada = Configuracion::porDefecto();
-        asignarCampo(guardada.servidorNacionales, QStringLiteral("  GsmNet"));
-        asignarCampo(guardada.servidorInternacional, QStringLiteral("Totalise")); // not in its list: kept
+        asignarCampo(guardada.servidorNacionales, u"  GsmNet"_s);
+        asignarCampo(guardada.servidorInternacional, u"Totalise"_s); // not in its list: kept
         guardada.usarProxy = guardada.usarLog = -1;
-        asignarCampo(guardada.proxy, QStringLiteral(" proxy.local "));
-        asignarCampo(guardada.puerto, QStringLiteral("3128"));
-        asignarCampo(guardada.skin, QStringLiteral("azul"));
+        asignarCampo(guardada.proxy, u" proxy.local "_s);
+        asignarCampo(guardada.puerto, u"3128"_s);
+        asignarCampo(guardada.skin, u"azul"_s);
         guardada.colorFondoPantalla = 0x00112233;
         QVERIFY(grabarConfiguracion(guardada));
 
         frmOpciones ventana;
         abrir(ventana);
-        QCOMPARE(ventana.txtProxy->text(), QStringLiteral("proxy.local"));
+        QCOMPARE(ventana.txtProxy->text(), u"proxy.local"_s);
         pulsarPestana(&ventana, 2);
         QVERIFY(ventana.chkProxy->isChecked() && ventana.txtPassword->isEnabled());
         QVERIFY(ventana.chkLogea->isChecked());
@@ -124,16 +124,16 @@ private slots:
         Dialogos::siguienteColor(std::nullopt);
         dobleClic(&ventana, 2);
         pulsarPestana(&ventana, 0);
-        escribir(&ventana, "txtFirma", QStringLiteral(" Luis "));
-        escribir(&ventana, "txtEmail", QString(70, QLatin1Char('e')));
-        ventana.txtPassword->setText(QStringLiteral("señal"));
+        escribir(&ventana, "txtFirma", u" Luis "_s);
+        escribir(&ventana, "txtEmail", QString(70, u'e'));
+        ventana.txtPassword->setText(u"señal"_s);
         QWidget encima;
         encima.show();
         QVERIFY(QTest::qWaitForWindowActive(&encima));
         encima.close();
         ventana.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&ventana));
-        QCOMPARE(ventana.txtFirma->text(), QStringLiteral(" Luis "));
+        QCOMPARE(ventana.txtFirma->text(), u" Luis "_s);
         QTest::mouseClick(ventana.btnOK, Qt::LeftButton);
         QVERIFY2(!ventana.isVisible(), qPrintable(entorno.avisos.join(u'\n')));
         const Configuracion grabada = configuracionGrabada(entorno);
@@ -143,7 +143,7 @@ private slots:
         QCOMPARE(grabada.servidorInternacional, campoFijo(QByteArray("Totalise"), 20));
         QCOMPARE(grabada.firma, campoFijo(QByteArray(" Luis "), 25)); // as typed, not stripped
         QCOMPARE(grabada.email, QByteArray(60, 'e'));
-        QCOMPARE(grabada.password, campoFijo(QStringLiteral("señal"), 25));
+        QCOMPARE(grabada.password, campoFijo(u"señal"_s, 25));
         QCOMPARE(grabada.usarLog, qint16(-1));
         QCOMPARE(grabada.arrancar, qint16(0));
         QCOMPARE(grabada.colorTextoCampos, quint32(0x00345678));
@@ -155,8 +155,8 @@ private slots:
     void arranqueAlInstante() {
         EntornoPrueba entorno;
         QVERIFY(grabarConfiguracion(Configuracion::porDefecto()));
-        const QString comando = rutaEjecutable() + QStringLiteral(" --hide");
-        registro::ponerArranque(QStringLiteral("/otra/carpeta/zarcel"));
+        const QString comando = rutaEjecutable() + u" --hide"_s;
+        registro::ponerArranque(u"/otra/carpeta/zarcel"_s);
         frmOpciones ventana;
         abrir(ventana);
         QVERIFY(ventana.chkArrancar->isChecked());
@@ -185,7 +185,7 @@ private slots:
         alAbrirseModal([](QWidget *ventana) {
             pulsarPestana(ventana, 3);
             dobleClic(ventana, 0);
-            QTest::mouseClick(buscarControl<QPushButton>(ventana, QStringLiteral("btnOK")), Qt::LeftButton);
+            QTest::mouseClick(buscarControl<QPushButton>(ventana, u"btnOK"_s), Qt::LeftButton);
         });
         if (porBoton)
             QTest::mouseClick(principal.btnOpciones, Qt::LeftButton);

@@ -5,8 +5,6 @@
 #include <QEventLoop>
 #include <QTimer>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 // Writes `peticion` to the stand-in and collects the answer until it closes the
 // connection, or for at most five seconds.

@@ -6,7 +6,6 @@
 #include <QTimer>
 
 using namespace Pasarelas;
-using namespace Qt::StringLiterals;
 
 namespace {
 const QString noEnviado = u"El mensaje NO ha sido enviado"_s;

@@ -9,7 +9,6 @@
 #include <sys/socket.h>
 
 using namespace Pasarelas;
-using namespace Qt::StringLiterals;
 
 namespace {
 // A loopback server that answers the first request of each connection, once its
@@ -103,9 +102,8 @@ private slots:
         reloj.start();
         QCOMPARE(banco.intercambio.enviarPeticion(), caso.aceptado);
         QCOMPARE(reloj.elapsed() >= tiempos().respuestaMs - 20, caso.final == F::mantener);
-        QCOMPARE(banco.salida.lineas,
-                 QStringList(caso.aceptado ? QStringLiteral("Mensaje enviado correctamente")
-                                           : QStringLiteral("El mensaje NO ha sido enviado")));
+        QCOMPARE(banco.salida.lineas, QStringList(caso.aceptado ? u"Mensaje enviado correctamente"_s
+                                                                : u"El mensaje NO ha sido enviado"_s));
         QCOMPARE(banco.salida.respuestas, QStringList(caso.mostrada));
         QCOMPARE(banco.socket.state(), QAbstractSocket::UnconnectedState);
     }

@@ -8,10 +8,8 @@
 using namespace Pasarelas;
 
 namespace {
-bool preparar(BancoPasarela &banco, const QString &pasarela,
-              const QString &numero = QStringLiteral("600000001")) {
-    return buscarPasarela(pasarela)->plantilla(banco.intercambio, QStringLiteral("34"), numero,
-                                               QStringLiteral("Hola mundo"));
+bool preparar(BancoPasarela &banco, const QString &pasarela, const QString &numero = u"600000001"_s) {
+    return buscarPasarela(pasarela)->plantilla(banco.intercambio, u"34"_s, numero, u"Hola mundo"_s);
 }
 
 // The direct request rewritten as it goes to a proxy: absolute URI, then the credentials.
@@ -29,12 +27,9 @@ class PruebaPlantillas : public QObject {
     Q_OBJECT
 private slots:
     void codificarURL() {
-        QCOMPARE(Pasarelas::codificarURL(QStringLiteral("Hola, ¿qué tal?")),
-                 QStringLiteral("Hola%2C+%BFqu%E9+tal%3F"));
-        QCOMPARE(Pasarelas::codificarURL(QStringLiteral("uno\r\ndos\ntres\rcuatro")),
-                 QStringLiteral("unodostrescuatro"));
-        QCOMPARE(Pasarelas::codificarURL(QStringLiteral("\ta-b_c.d*e~ñ€日")),
-                 QStringLiteral("%09a%2Db%5Fc%2Ed%2Ae%7E%F1%80%3F"));
+        QCOMPARE(Pasarelas::codificarURL(u"Hola, ¿qué tal?"_s), u"Hola%2C+%BFqu%E9+tal%3F"_s);
+        QCOMPARE(Pasarelas::codificarURL(u"uno\r\ndos\ntres\rcuatro"_s), u"unodostrescuatro"_s);
+        QCOMPARE(Pasarelas::codificarURL(u"\ta-b_c.d*e~ñ€日"_s), u"%09a%2Db%5Fc%2Ed%2Ae%7E%F1%80%3F"_s);
     }
 
     // clang-format off
@@ -57,13 +52,13 @@ private slots:
     void peticionesEnElCable() {
         QFETCH(QString, pasarela);
         QFETCH(QByteArray, directa);
-        for (const QString &usuario : {QStringLiteral("directo"), QString(), QStringLiteral(" toño ")}) {
+        for (const QString &usuario : {u"directo"_s, QString(), u" toño "_s}) {
             BancoPasarela banco;
-            asignarCampo(configuracion.email, QStringLiteral("yö@example.com"));
-            asignarCampo(configuracion.usuario, QStringLiteral("toño"));
-            const bool directo = usuario == QStringLiteral("directo");
+            asignarCampo(configuracion.email, u"yö@example.com"_s);
+            asignarCampo(configuracion.usuario, u"toño"_s);
+            const bool directo = usuario == u"directo"_s;
             if (!directo)
-                banco.usarProxy(usuario, QStringLiteral("clave"));
+                banco.usarProxy(usuario, u"clave"_s);
             QVERIFY(preparar(banco, pasarela));
             QVERIFY(banco.intercambio.enviarPeticion());
             const QByteArray autorizacion =
@@ -101,22 +96,19 @@ private slots:
     // The cookie page's request through a proxy, and what is logged.
     void paginaDeCookies() {
         BancoPasarela banco;
-        banco.usarProxy(QStringLiteral("ana"), QStringLiteral("secreto"));
-        QCOMPARE(obtenerCookies(banco.intercambio, QStringLiteral("sms.movistar.es"),
-                                QStringLiteral("/enviar_mensajes.asp")),
-                 QStringLiteral("ASPSESSIONIDQQGQGRST=MOVISTAR0001;idioma=es"));
+        banco.usarProxy(u"ana"_s, u"secreto"_s);
+        QCOMPARE(obtenerCookies(banco.intercambio, u"sms.movistar.es"_s, u"/enviar_mensajes.asp"_s),
+                 u"ASPSESSIONIDQQGQGRST=MOVISTAR0001;idioma=es"_s);
         QCOMPARE(banco.ultimaPeticion(),
                  "GET http://sms.movistar.es/enviar_mensajes.asp HTTP/1.1\r\nProxy-Authorization: "
                  "Basic YW5hOnNlY3JldG8=\r\nConnection: Close\r\nHost: sms.movistar.es\r\n"
                  "User-Agent: Mozilla/4.7 [en] (Linux; U)\r\n\r\n\r\n");
         QCOMPARE(banco.salida.lineas,
-                 QStringList({QStringLiteral("Recibiendo cookies..."),
-                              QStringLiteral("Cookies recibidas. Enviando mensaje...")}));
-        banco.intercambio.desviarConexionesDirectas(QStringLiteral("127.0.0.1"), puertoCerrado());
+                 QStringList({u"Recibiendo cookies..."_s, u"Cookies recibidas. Enviando mensaje..."_s}));
+        banco.intercambio.desviarConexionesDirectas(u"127.0.0.1"_s, puertoCerrado());
         configuracion.usarProxy = 0;
-        QCOMPARE(obtenerCookies(banco.intercambio, QStringLiteral("sms.example"), QStringLiteral("/")),
-                 QString());
-        QCOMPARE(banco.salida.lineas.last(), QStringLiteral("No se han podido recibir las cookies"));
+        QCOMPARE(obtenerCookies(banco.intercambio, u"sms.example"_s, u"/"_s), QString());
+        QCOMPARE(banco.salida.lineas.last(), u"No se han podido recibir las cookies"_s);
     }
 
     // A gateway that never sets its cookie gives up after a bounded number of tries,
@@ -139,11 +131,11 @@ private slots:
         banco.salida.alLogear = [&](const QString &) {
             banco.salida.cancelada = cancelarTras > 0 && banco.simulador.peticiones().size() == cancelarTras;
         };
-        QCOMPARE(preparar(banco, pasarela), pasarela == QStringLiteral("Amena"));
+        QCOMPARE(preparar(banco, pasarela), pasarela == u"Amena"_s);
         QCOMPARE(banco.simulador.peticiones().size(), conexiones);
-        QCOMPARE(banco.salida.lineas.last(), QStringLiteral("No se han recibido las cookies"));
-        if (pasarela == QStringLiteral("Amena"))
-            QCOMPARE(banco.intercambio.peticion.cookie, QStringLiteral(";WEBSMS_TEST_COOKIE=testcookie"));
+        QCOMPARE(banco.salida.lineas.last(), u"No se han recibido las cookies"_s);
+        if (pasarela == u"Amena"_s)
+            QCOMPARE(banco.intercambio.peticion.cookie, u";WEBSMS_TEST_COOKIE=testcookie"_s);
     }
 };
 

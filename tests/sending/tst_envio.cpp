@@ -1,4 +1,4 @@
-#include "app/ventana_prueba.h"
+#include "support/entorno_prueba.h"
 
 #include "app/frm_principal.h"
 #include "common/caja_log.h"
@@ -15,8 +15,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 frmEnvio *ventanaEnvio() {
@@ -45,9 +43,9 @@ struct Banco {
         simulador.iniciar();
         Configuracion propia = Configuracion::porDefecto();
         propia.usarProxy = propia.usarLog = -1;
-        asignarCampo(propia.proxy, QStringLiteral("127.0.0.1"));
+        asignarCampo(propia.proxy, u"127.0.0.1"_s);
         asignarCampo(propia.puerto, QString::number(simulador.puerto()));
-        asignarCampo(propia.numero, QStringLiteral("611222333"));
+        asignarCampo(propia.numero, u"611222333"_s);
         grabarConfiguracion(propia);
         leerConfiguracion();
         escribirAgenda(entorno, {u"Ninguno"_s, u"Amigos"_s},
@@ -57,8 +55,8 @@ struct Banco {
                         {u"Ana"_s, u"600000004"_s, u"Ninguno"_s}});
         ventana = std::make_unique<frmPrincipal>();
         ventana->cargarAgenda();
-        ventana->cmbPasarela->setCurrentText(QStringLiteral("Navegalia"));
-        ventana->ponerTextoMensaje(QStringLiteral("Año"));
+        ventana->cmbPasarela->setCurrentText(u"Navegalia"_s);
+        ventana->ponerTextoMensaje(u"Año"_s);
         ventana->show();
     }
 
@@ -66,7 +64,7 @@ struct Banco {
     QStringList numerosRecibidos() const {
         QStringList numeros;
         for (const Simulador::PeticionRecibida &peticion : simulador.peticiones())
-            numeros.append(peticion.campo(QStringLiteral("tNumber")));
+            numeros.append(peticion.campo(u"tNumber"_s));
         return numeros;
     }
 

@@ -46,7 +46,7 @@ EntornoPrueba::~EntornoPrueba() {
     Dialogos::modoPrueba(true); // queues emptied; a stray dialog still never blocks
     Reloj::fijar({});
     tiempos() = Tiempos{};
-    registro::fijarCarpetaArranque(temporal.filePath(QStringLiteral("autostart-cerrado")));
+    registro::fijarCarpetaArranque(temporal.filePath(u"autostart-cerrado"_s));
     fijarRutaAplicacion(QString());
 }
 

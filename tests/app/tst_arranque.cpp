@@ -4,7 +4,6 @@
 #include "app/arranque.h"
 #include "app/caja_mensaje.h"
 #include "app/frm_minimizado.h"
-#include "app/frm_principal.h"
 #include "app/instancia_unica.h"
 #include "app/terminacion.h"
 #include "config/registro.h"

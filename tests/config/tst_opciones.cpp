@@ -2,7 +2,6 @@
 
 #include "addressbook/dialogos.h"
 #include "app/caja_mensaje.h"
-#include "app/frm_principal.h"
 #include "common/campos.h"
 #include "common/carpeta.h"
 #include "common/colores.h"

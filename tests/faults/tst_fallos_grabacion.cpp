@@ -7,7 +7,6 @@
 #include "addressbook/fichero_agenda.h"
 #include "addressbook/frm_agenda.h"
 #include "addressbook/frm_importar.h"
-#include "app/frm_principal.h"
 #include "common/caja_log.h"
 #include "common/campos.h"
 #include "common/ficheros.h"

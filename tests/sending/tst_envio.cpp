@@ -1,6 +1,5 @@
 #include "support/entorno_prueba.h"
 
-#include "app/frm_principal.h"
 #include "common/caja_log.h"
 #include "common/campos.h"
 #include "common/reloj.h"
@@ -34,12 +33,14 @@ void alTerminarEnvio(std::function<void(frmEnvio *)> alTerminar = [](frmEnvio *)
 }
 
 // A main window with an address book, sending through the stand-in as its proxy.
-struct Banco {
-    EntornoPrueba entorno;
+struct Banco : Escritorio {
     Simulador::SimuladorPasarelas simulador;
-    std::unique_ptr<frmPrincipal> ventana;
 
-    Banco() {
+    Banco()
+        // clang-format off
+        : Escritorio({u"Ninguno"_s, u"Amigos"_s}, {{u"Ana"_s, u"600000001"_s, u"Amigos"_s}, {u"Luis"_s, u"600000002"_s, u"Amigos"_s},
+                     {u"Eva"_s, u"600000003"_s, u"Ninguno"_s}, {u"Ana"_s, u"600000004"_s, u"Ninguno"_s}}) {
+        // clang-format on
         simulador.iniciar();
         Configuracion propia = Configuracion::porDefecto();
         propia.usarProxy = propia.usarLog = -1;
@@ -48,16 +49,9 @@ struct Banco {
         asignarCampo(propia.numero, u"611222333"_s);
         grabarConfiguracion(propia);
         leerConfiguracion();
-        escribirAgenda(entorno, {u"Ninguno"_s, u"Amigos"_s},
-                       {{u"Ana"_s, u"600000001"_s, u"Amigos"_s},
-                        {u"Luis"_s, u"600000002"_s, u"Amigos"_s},
-                        {u"Eva"_s, u"600000003"_s, u"Ninguno"_s},
-                        {u"Ana"_s, u"600000004"_s, u"Ninguno"_s}});
-        ventana = std::make_unique<frmPrincipal>();
-        ventana->cargarAgenda();
-        ventana->cmbPasarela->setCurrentText(u"Navegalia"_s);
-        ventana->ponerTextoMensaje(u"Año"_s);
-        ventana->show();
+        principal.cmbPasarela->setCurrentText(u"Navegalia"_s);
+        principal.ponerTextoMensaje(u"Año"_s);
+        principal.show();
     }
 
     // The numbers the gateway's form received, in order.
@@ -69,7 +63,7 @@ struct Banco {
     }
 
     void seleccionar(const char *lista, const QString &texto) {
-        QAbstractItemView *v = vista(ventana.get(), lista);
+        QAbstractItemView *v = vista(&principal, lista);
         QVERIFY2(textosDe(v).contains(texto), qPrintable(texto));
         v->setCurrentIndex(v->model()->index(int(textosDe(v).indexOf(texto)), 0));
     }
@@ -102,17 +96,17 @@ private slots:
         QFETCH(QStringList, seleccion);
         QFETCH(QStringList, numeros);
         Banco banco;
-        banco.ventana->lstEnvio->addItems(lista);
+        banco.principal.lstEnvio->addItems(lista);
         if (!seleccion[0].isEmpty())
             banco.seleccionar("lstContactos", seleccion[0]);
         if (!seleccion[1].isEmpty())
             banco.seleccionar("lstGrupo", seleccion[1]);
-        banco.ventana->txtEnvio->setText(seleccion[2]);
+        banco.principal.txtEnvio->setText(seleccion[2]);
         const bool nadie = numeros.isEmpty() && lista.isEmpty(); // the window closes itself
         QString log;
         if (!nadie)
             alTerminarEnvio([&](frmEnvio *envio) { log = envio->textoLog(); });
-        banco.ventana->btnEnviar->click();
+        banco.principal.btnEnviar->click();
         QCOMPARE(banco.numerosRecibidos(), numeros);
         const QString nadieAQuien =
             u"Debe añadir a alguien en la lista de destinatarios para poder enviar el mensaje"_s;
@@ -129,20 +123,20 @@ private slots:
         QCOMPARE(banco.entorno.leerFichero(u"zarcel.log"_s), entradas);
         if (!numeros.isEmpty())
             QVERIFY(log.startsWith(u"Enviando mensaje a +34:%1 a traves de Navegalia\r\n"_s.arg(numeros[0])));
-        QCOMPARE(banco.ventana->lstEnvio->count(), lista.size());
+        QCOMPARE(banco.principal.lstEnvio->count(), lista.size());
     }
 
     // A wrong typed number is refused; the window waits for the user to cancel.
     void numeroEscritoIncorrecto() {
         Banco banco;
-        banco.ventana->txtEnvio->setText(u"600 000 001"_s);
+        banco.principal.txtEnvio->setText(u"600 000 001"_s);
         bool comprobado = false;
         alAbrirseModal([&](QWidget *) {
             QTRY_VERIFY2_WITH_TIMEOUT(!banco.entorno.avisos.isEmpty(), "no warning was shown", 3000);
             QCOMPARE(ventanaEnvio()->btnCerrar->text(), u"&Cancelar"_s);
             comprobado = true;
         });
-        banco.ventana->btnEnviar->click();
+        banco.principal.btnEnviar->click();
         QVERIFY(comprobado);
         QCOMPARE(banco.entorno.avisos,
                  QStringList{u"El número de teléfono contiene caracteres incorrectos"_s});
@@ -154,7 +148,7 @@ private slots:
     void escapeCancelaYLuegoCierra() {
         Banco banco;
         for (int i = 1; i <= 5; ++i)
-            banco.ventana->lstEnvio->addItem(u"@+34:60000000%1"_s.arg(i));
+            banco.principal.lstEnvio->addItem(u"@+34:60000000%1"_s.arg(i));
         QString textoTrasPrimerEscape;
         connect(&banco.simulador, &Simulador::SimuladorPasarelas::peticionRecibida, this, [&] {
             if (banco.simulador.peticiones().size() == 3) {
@@ -167,7 +161,7 @@ private slots:
             QTest::keyClick(envio->txtEnvio, Qt::Key_Escape);
             cerradaConEscape = !envio->isVisible();
         });
-        banco.ventana->btnEnviar->click();
+        banco.principal.btnEnviar->click();
         QCOMPARE(textoTrasPrimerEscape, u"&Cerrar"_s);
         QVERIFY(cerradaConEscape);
         QCOMPARE(banco.numerosRecibidos(), QStringList({u"600000001"_s, u"600000002"_s, u"600000003"_s}));
@@ -176,17 +170,17 @@ private slots:
     // The commands check the message and the own number; the test message goes to that number.
     void mensajeDePrueba() {
         Banco banco;
-        banco.ventana->ponerTextoMensaje(u"   "_s);
-        banco.ventana->btnEnviar->click();
+        banco.principal.ponerTextoMensaje(u"   "_s);
+        banco.principal.btnEnviar->click();
         asignarCampo(configuracion.numero, u"  "_s);
-        banco.ventana->mnuMensajesPrueba->trigger();
+        banco.principal.mnuMensajesPrueba->trigger();
         QCOMPARE(banco.entorno.avisos,
                  QStringList({u"El mensaje esta vacio"_s,
                               u"No has especificado tu número de teléfono en la configuración"_s}));
         QVERIFY(banco.simulador.peticiones().isEmpty());
         leerConfiguracion();
         alTerminarEnvio();
-        banco.ventana->mnuMensajesPrueba->trigger();
+        banco.principal.mnuMensajesPrueba->trigger();
         QCOMPARE(banco.numerosRecibidos(), QStringList{u"611222333"_s});
         const QDateTime ahora = EntornoPrueba::momentoFijo();
         QCOMPARE(banco.simulador.peticiones().first().campo(u"mBody"_s),
@@ -198,7 +192,7 @@ private slots:
     void mostrarEnNavegador() {
         Banco banco;
         qputenv("TMP", banco.entorno.carpeta().toLocal8Bit());
-        banco.ventana->lstEnvio->addItem(u"@+34:600000001"_s);
+        banco.principal.lstEnvio->addItem(u"@+34:600000001"_s);
         QString respuesta;
         alTerminarEnvio([&](frmEnvio *envio) {
             respuesta = envio->textoRespuesta();
@@ -206,7 +200,7 @@ private slots:
             QVERIFY(envio->txtDebug->isVisible());
             envio->btnMostrarNav->click();
         });
-        banco.ventana->btnEnviar->click();
+        banco.principal.btnEnviar->click();
         qunsetenv("TMP");
         QVERIFY(respuesta.startsWith(u"HTTP/1.0 200"_s));
         QCOMPARE(banco.entorno.leerFichero(u"zrc9933.html"_s),

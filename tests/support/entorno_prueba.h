@@ -1,6 +1,7 @@
 #pragma once
 
 #include "addressbook/agenda_prueba.h"
+#include "app/frm_principal.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -136,6 +137,18 @@ inline void escribirAgenda(const EntornoPrueba &entorno, const QStringList &grup
     entorno.escribirFichero(u"groups.lst"_s, bytesGrupos);
     entorno.escribirFichero(u"contacts.lst"_s, bytesContactos);
 }
+
+// A fresh folder and a main window over it; given an address book, the book is written
+// there and the window's lists are loaded from it.
+struct Escritorio {
+    Escritorio() = default;
+    Escritorio(const QStringList &grupos, const QList<ContactoPrueba> &contactos) {
+        escribirAgenda(entorno, grupos, contactos);
+        principal.cargarAgenda();
+    }
+    EntornoPrueba entorno;
+    frmPrincipal principal;
+};
 
 // main() for a suite: offscreen windows and an application that does not quit
 // when its last window hides.

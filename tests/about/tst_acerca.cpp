@@ -6,8 +6,6 @@
 #include "about/frm_carajo.h"
 #include "common/campos.h"
 
-#include <QtWidgets>
-
 class PruebaAcerca : public QObject {
     Q_OBJECT
 private slots:

@@ -10,7 +10,6 @@
 #include "common/carpeta.h"
 
 #include <QSignalSpy>
-#include <QtWidgets>
 
 namespace {
 const QString ninguno = u"Ninguno"_s;

@@ -8,10 +8,6 @@
 #include "app/terminacion.h"
 #include "config/registro.h"
 
-#include <QProcess>
-#include <QRegularExpression>
-#include <QtWidgets>
-
 namespace {
 const QString otraInstancia = u"Ya hay una instancia de la aplicación ejecutandose"_s;
 

@@ -7,8 +7,6 @@
 #include "common/colores.h"
 #include "config/fichero_configuracion.h"
 
-#include <QtWidgets>
-
 namespace {
 const QString ninguno = u"Ninguno"_s;
 } // namespace

@@ -5,11 +5,6 @@
 #include "config/fichero_configuracion.h"
 #include "config/registro.h"
 
-#include <QCryptographicHash>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
-
 #include <sys/stat.h>
 
 namespace {

@@ -10,13 +10,6 @@
 #include "config/muestra_color.h"
 #include "config/registro.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTabBar>
-
 namespace {
 Configuracion configuracionGrabada(const EntornoPrueba &entorno) {
     return configuracionDesdeBytes(entorno.leerFichero(u"zarcel.cfg"_s));

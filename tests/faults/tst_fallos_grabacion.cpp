@@ -15,11 +15,6 @@
 #include "stored/fichero_mensaje.h"
 #include "stored/registros_mensaje.h"
 
-#include <QComboBox>
-#include <QDir>
-#include <QLineEdit>
-#include <QMap>
-#include <QPushButton>
 #include <QSignalSpy>
 
 #include <csignal>

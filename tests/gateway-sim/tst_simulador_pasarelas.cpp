@@ -2,9 +2,6 @@
 // show is that it refuses a wrong request, so each row spoils a correct one.
 #include "gateways/banco_pasarela.h"
 
-#include <QEventLoop>
-#include <QTimer>
-
 namespace {
 // Writes `peticion` to the stand-in and collects the answer until it closes the
 // connection, or for at most five seconds.

@@ -2,9 +2,6 @@
 
 #include "common/tiempos.h"
 
-#include <QElapsedTimer>
-#include <QTimer>
-
 using namespace Pasarelas;
 
 namespace {

@@ -2,9 +2,7 @@
 
 #include "common/tiempos.h"
 
-#include <QElapsedTimer>
 #include <QTcpServer>
-#include <QTimer>
 
 #include <sys/socket.h>
 

@@ -2,9 +2,6 @@
 
 #include "gateways/catalogo.h"
 
-#include <QProcess>
-#include <QStandardPaths>
-
 using namespace Pasarelas;
 
 namespace {

@@ -8,13 +8,6 @@
 #include "sending/pagina_respuesta.h"
 #include "simulador_pasarelas.h"
 
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-
 namespace {
 frmEnvio *ventanaEnvio() {
     return qobject_cast<frmEnvio *>(QApplication::activeModalWidget());

@@ -8,8 +8,6 @@
 #include "stored/frm_grabar_mensaje.h"
 #include "stored/registros_mensaje.h"
 
-#include <QtWidgets>
-
 #include <cmath>
 
 namespace {

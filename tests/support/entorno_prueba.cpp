@@ -9,11 +9,6 @@
 #include "config/fichero_configuracion.h"
 #include "config/registro.h"
 
-#include <QDir>
-#include <QFile>
-#include <QPointer>
-#include <QTimer>
-
 #include <csignal>
 #include <sys/resource.h>
 

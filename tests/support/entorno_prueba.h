@@ -3,14 +3,8 @@
 #include "addressbook/agenda_prueba.h"
 #include "app/frm_principal.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QListWidget>
-#include <QQueue>
-#include <QStringList>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
+#include <QtWidgets>
 
 #include <functional>
 

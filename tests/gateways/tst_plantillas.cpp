@@ -32,39 +32,35 @@ private slots:
         QCOMPARE(Pasarelas::codificarURL(u"\ta-b_c.d*e~ñ€日"_s), u"%09a%2Db%5Fc%2Ed%2Ae%7E%F1%80%3F"_s);
     }
 
-    // clang-format off
-    void peticionesEnElCable_data() {
-        QTest::addColumn<QString>("pasarela");
-        QTest::addColumn<QByteArray>("directa");
-        const QByteArray cabecera("Connection: Close\r\nUser-Agent: Mozilla/4.7 [en] (Linux; U)\r\nHost: ");
-        const QByteArray tipo("Content-type: application/x-www-form-urlencoded\r\n");
-        QTest::newRow("Amena") << "Amena" << "POST /freesms/sendsms.html HTTP/1.0\r\nReferer: http://sms.amena.es/freesms/vuoto.html\r\n" + cabecera + "sms.amena.es\r\nCookie: JSESSIONID=amena0001;idioma=es;WEBSMS_TEST_COOKIE=testcookie\r\nCookie2: $Version=\"1\"\r\n" + tipo + "Content-length: 70\r\n\r\nfrom=&cook=true&numero=600000001&msg=Hola+mundo&combocategoria=SALUDOS\r\n\r\n";
-        QTest::newRow("Navegalia") << "Navegalia" << "POST /cgi-bin/cgi-nav HTTP/1.0\r\nReferer: http://www.navegalia.com/portal/ofiweb/sms/texto.htm\r\n" + cabecera + "sms.navegalia.com\r\n" + tipo + "Content-length: 58\r\n\r\ntNumber=600000001&nAddress=y\xF6@example.com&mBody=Hola+mundo\r\n\r\n";
-        QTest::newRow("PanoramaActual") << "PanoramaActual" << "POST /sms/sms.pl HTTP/1.0\r\nReferer: http://sms.panoramaactual.com/sms/\r\n" + cabecera + "sms.panoramaactual.com\r\nCookie: PANORAMA_SESION=panorama0001;idioma=es\r\nCookie2: $Version=\"1\"\r\n" + tipo + "Content-length: 97\r\n\r\nNUM=600000001&resto=120&MSG=Hola+mundo&Enviar=+++Enviar+++&PANORAMA_SESION=panorama0001;idioma=es\r\n\r\n";
-        QTest::newRow("WebServicio") << "WebServicio" << "GET /servicios/gsmmoviles/enviarmensaje.phtml?correoenvia=y\xF6@example.com&numero=600000001&mensaje=Hola+mundo HTTP/1.0\r\nReferer: http://webservicio.galeon.com/sms/index.html\r\n" + cabecera + "www.webservicio.net\r\n" + tipo + "\r\n\r\n";
-        QTest::newRow("Movistar") << "Movistar" << "POST /confirmacion_envio.asp HTTP/1.0\r\nReferer: http://sms.movistar.es/enviar_mensajes.asp\r\n" + cabecera + "sms.movistar.es\r\nCookie: ASPSESSIONIDQQGQGRST=MOVISTAR0001;idioma=es\r\nCookie2: $Version=\"1\"\r\n" + tipo + "Content-length: 131\r\n\r\nnocache=01%2F14%2F01+13%3A56%3A12+PM&confirmacion=1&telefono=600000001&email=y\xF6@example.com&mensaje_texto=Hola+mundo&caracteres=125\r\n\r\n";
-        QTest::newRow("GsmNet") << "GsmNet" << "POST /encolatodos.pl HTTP/1.0\r\nReferer: http://www.gsmnet.es/envios/input.plx\r\n" + cabecera + "envios.gsmnet.es\r\n" + tipo + "Content-length: 69\r\n\r\npref=600&tel=000001&CharCount=19&mensaje=Hola+mundo&B1=Enviar+Mensaje\r\n\r\n";
-        QTest::newRow("SMSYes") << "SMSYes" << "POST /cgi-bin/slanje.exe HTTP/1.0\r\nReferer: http://www.smsyes.com/send.html\r\n" + cabecera + "sms.smsyes.com\r\n" + tipo + "Content-length: 73\r\n\r\nnetwork=32&phonenum=34600000001&message=Hola+mundo&char=85&from=.&B1=Send\r\n\r\n";
-    }
-    // clang-format on
     // Each gateway's request, direct (a proxy user set but unused), through a proxy
     // without user and through one with user, judged a success on the stand-in's answer.
     void peticionesEnElCable() {
-        QFETCH(QString, pasarela);
-        QFETCH(QByteArray, directa);
-        for (const QString &usuario : {u"directo"_s, QString(), u" toño "_s}) {
-            BancoPasarela banco;
-            asignarCampo(configuracion.email, u"yö@example.com"_s);
-            asignarCampo(configuracion.usuario, u"toño"_s);
-            const bool directo = usuario == u"directo"_s;
-            if (!directo)
-                banco.usarProxy(usuario, u"clave"_s);
-            QVERIFY(preparar(banco, pasarela));
-            QVERIFY(banco.intercambio.enviarPeticion());
-            const QByteArray autorizacion =
-                usuario.isEmpty() ? "" : "Proxy-Authorization: Basic dG/xbzpjbGF2ZQ==";
-            QCOMPARE(banco.ultimaPeticion(), directo ? directa : enFormaProxy(directa, autorizacion));
-        }
+        const QByteArray cabecera("Connection: Close\r\nUser-Agent: Mozilla/4.7 [en] (Linux; U)\r\nHost: ");
+        const QByteArray tipo("Content-type: application/x-www-form-urlencoded\r\n");
+        // clang-format off
+        const std::pair<const char *, QByteArray> casos[]{
+            {"Amena", "POST /freesms/sendsms.html HTTP/1.0\r\nReferer: http://sms.amena.es/freesms/vuoto.html\r\n" + cabecera + "sms.amena.es\r\nCookie: JSESSIONID=amena0001;idioma=es;WEBSMS_TEST_COOKIE=testcookie\r\nCookie2: $Version=\"1\"\r\n" + tipo + "Content-length: 70\r\n\r\nfrom=&cook=true&numero=600000001&msg=Hola+mundo&combocategoria=SALUDOS\r\n\r\n"},
+            {"Navegalia", "POST /cgi-bin/cgi-nav HTTP/1.0\r\nReferer: http://www.navegalia.com/portal/ofiweb/sms/texto.htm\r\n" + cabecera + "sms.navegalia.com\r\n" + tipo + "Content-length: 58\r\n\r\ntNumber=600000001&nAddress=y\xF6@example.com&mBody=Hola+mundo\r\n\r\n"},
+            {"PanoramaActual", "POST /sms/sms.pl HTTP/1.0\r\nReferer: http://sms.panoramaactual.com/sms/\r\n" + cabecera + "sms.panoramaactual.com\r\nCookie: PANORAMA_SESION=panorama0001;idioma=es\r\nCookie2: $Version=\"1\"\r\n" + tipo + "Content-length: 97\r\n\r\nNUM=600000001&resto=120&MSG=Hola+mundo&Enviar=+++Enviar+++&PANORAMA_SESION=panorama0001;idioma=es\r\n\r\n"},
+            {"WebServicio", "GET /servicios/gsmmoviles/enviarmensaje.phtml?correoenvia=y\xF6@example.com&numero=600000001&mensaje=Hola+mundo HTTP/1.0\r\nReferer: http://webservicio.galeon.com/sms/index.html\r\n" + cabecera + "www.webservicio.net\r\n" + tipo + "\r\n\r\n"},
+            {"Movistar", "POST /confirmacion_envio.asp HTTP/1.0\r\nReferer: http://sms.movistar.es/enviar_mensajes.asp\r\n" + cabecera + "sms.movistar.es\r\nCookie: ASPSESSIONIDQQGQGRST=MOVISTAR0001;idioma=es\r\nCookie2: $Version=\"1\"\r\n" + tipo + "Content-length: 131\r\n\r\nnocache=01%2F14%2F01+13%3A56%3A12+PM&confirmacion=1&telefono=600000001&email=y\xF6@example.com&mensaje_texto=Hola+mundo&caracteres=125\r\n\r\n"},
+            {"GsmNet", "POST /encolatodos.pl HTTP/1.0\r\nReferer: http://www.gsmnet.es/envios/input.plx\r\n" + cabecera + "envios.gsmnet.es\r\n" + tipo + "Content-length: 69\r\n\r\npref=600&tel=000001&CharCount=19&mensaje=Hola+mundo&B1=Enviar+Mensaje\r\n\r\n"},
+            {"SMSYes", "POST /cgi-bin/slanje.exe HTTP/1.0\r\nReferer: http://www.smsyes.com/send.html\r\n" + cabecera + "sms.smsyes.com\r\n" + tipo + "Content-length: 73\r\n\r\nnetwork=32&phonenum=34600000001&message=Hola+mundo&char=85&from=.&B1=Send\r\n\r\n"}};
+        // clang-format on
+        for (const auto &[pasarela, directa] : casos)
+            for (const QString &usuario : {u"directo"_s, QString(), u" toño "_s}) {
+                BancoPasarela banco;
+                asignarCampo(configuracion.email, u"yö@example.com"_s);
+                asignarCampo(configuracion.usuario, u"toño"_s);
+                const bool directo = usuario == u"directo"_s;
+                if (!directo)
+                    banco.usarProxy(usuario, u"clave"_s);
+                QVERIFY(preparar(banco, QString::fromLatin1(pasarela)));
+                QVERIFY(banco.intercambio.enviarPeticion());
+                const QByteArray autorizacion =
+                    usuario.isEmpty() ? "" : "Proxy-Authorization: Basic dG/xbzpjbGF2ZQ==";
+                QCOMPARE(banco.ultimaPeticion(), directo ? directa : enFormaProxy(directa, autorizacion));
+            }
     }
 
     void recogerCookies() {

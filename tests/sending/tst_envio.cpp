@@ -66,57 +66,51 @@ struct Banco : Escritorio {
 class PruebaEnvio : public QObject {
     Q_OBJECT
 private slots:
-    // clang-format off
-    void destinatarios_data() {
-        QTest::addColumn<QStringList>("lista");
-        QTest::addColumn<QStringList>("seleccion"); // contact, group, typed number
-        QTest::addColumn<QStringList>("numeros");
-        const QString amigos = u"Amigos                   "_s;
-        // Both entries named Ana, then the group (Ana again), then the typed number.
-        QTest::newRow("lista") << QStringList{u"#Ana"_s, u"&Amigos                  "_s, u"@+34:600000009"_s} << QStringList{u"Eva"_s, {}, {}} << QStringList{u"600000001"_s, u"600000004"_s, u"600000001"_s, u"600000002"_s, u"600000009"_s};
-        QTest::newRow("lista sin caja ni prefijo") << QStringList{u"#ana"_s, u"@600000009"_s} << QStringList{{}, {}, {}} << QStringList{};
-        QTest::newRow("contacto") << QStringList{} << QStringList{u"Ana"_s, {}, {}} << QStringList{u"600000001"_s, u"600000004"_s};
-        QTest::newRow("grupo") << QStringList{} << QStringList{{}, amigos, {}} << QStringList{u"600000001"_s, u"600000002"_s};
-        QTest::newRow("numero escrito") << QStringList{} << QStringList{{}, {}, u" 600000008 "_s} << QStringList{u"600000008"_s};
-        QTest::newRow("contacto y grupo") << QStringList{} << QStringList{u"Eva"_s, amigos, {}} << QStringList{};
-        QTest::newRow("nada") << QStringList{} << QStringList{{}, {}, {}} << QStringList{};
-    }
-    // clang-format on
     // Who a send goes to: the list when it has entries, else what is selected or
     // typed; with nobody to send to, the user is told. One send-log entry per number.
     void destinatarios() {
-        QFETCH(QStringList, lista);
-        QFETCH(QStringList, seleccion);
-        QFETCH(QStringList, numeros);
-        Banco banco;
-        banco.principal.lstEnvio->addItems(lista);
-        if (!seleccion[0].isEmpty())
-            banco.seleccionar("lstContactos", seleccion[0]);
-        if (!seleccion[1].isEmpty())
-            banco.seleccionar("lstGrupo", seleccion[1]);
-        banco.principal.txtEnvio->setText(seleccion[2]);
-        const bool nadie = numeros.isEmpty() && lista.isEmpty(); // the window closes itself
-        QString log;
-        if (!nadie)
-            alTerminarEnvio([&](frmEnvio *envio) { log = envio->textoLog(); });
-        banco.principal.btnEnviar->click();
-        QCOMPARE(banco.numerosRecibidos(), numeros);
-        const QString nadieAQuien =
-            u"Debe añadir a alguien en la lista de destinatarios para poder enviar el mensaje"_s;
-        QCOMPARE(banco.entorno.avisos, nadie ? QStringList{nadieAQuien} : QStringList());
-        QCOMPARE(log.count(u"Mensaje enviado correctamente\r\n"_s), numeros.size());
-        // One entry per number, appended in Windows-1252 with CR LF.
-        const QDateTime momento = EntornoPrueba::momentoFijo();
-        QByteArray entradas;
-        for (const QString &numero : numeros)
-            entradas += "Zarcel - " +
-                        (Reloj::fechaCorta(momento) + u' ' + Reloj::horaCorta(momento)).toUtf8() +
-                        "\r\n Pasarela: Navegalia\r\n Enviado al telefono +34:" + numero.toLatin1() +
-                        "\r\n Mensaje: A\xF1o\r\n\r\n";
-        QCOMPARE(banco.entorno.leerFichero(u"zarcel.log"_s), entradas);
-        if (!numeros.isEmpty())
-            QVERIFY(log.startsWith(u"Enviando mensaje a +34:%1 a traves de Navegalia\r\n"_s.arg(numeros[0])));
-        QCOMPARE(banco.principal.lstEnvio->count(), lista.size());
+        const QString amigos = u"Amigos                   "_s;
+        // list; contact, group, typed number selected; numbers the gateway gets
+        // clang-format off
+        const std::tuple<QStringList, QStringList, QStringList> casos[]{
+            // Both entries named Ana, then the group (Ana again), then the typed number.
+            {{u"#Ana"_s, u"&Amigos                  "_s, u"@+34:600000009"_s}, {u"Eva"_s, {}, {}}, {u"600000001"_s, u"600000004"_s, u"600000001"_s, u"600000002"_s, u"600000009"_s}},
+            {{u"#ana"_s, u"@600000009"_s}, {{}, {}, {}}, {}}, {{}, {u"Ana"_s, {}, {}}, {u"600000001"_s, u"600000004"_s}},
+            {{}, {{}, amigos, {}}, {u"600000001"_s, u"600000002"_s}}, {{}, {{}, {}, u" 600000008 "_s}, {u"600000008"_s}},
+            {{}, {u"Eva"_s, amigos, {}}, {}}, {{}, {{}, {}, {}}, {}}};
+        // clang-format on
+        for (const auto &[lista, seleccion, numeros] : casos) {
+            Banco banco;
+            banco.principal.lstEnvio->addItems(lista);
+            if (!seleccion[0].isEmpty())
+                banco.seleccionar("lstContactos", seleccion[0]);
+            if (!seleccion[1].isEmpty())
+                banco.seleccionar("lstGrupo", seleccion[1]);
+            banco.principal.txtEnvio->setText(seleccion[2]);
+            const bool nadie = numeros.isEmpty() && lista.isEmpty(); // the window closes itself
+            QString log;
+            if (!nadie)
+                alTerminarEnvio([&](frmEnvio *envio) { log = envio->textoLog(); });
+            banco.principal.btnEnviar->click();
+            QCOMPARE(banco.numerosRecibidos(), numeros);
+            const QString nadieAQuien =
+                u"Debe añadir a alguien en la lista de destinatarios para poder enviar el mensaje"_s;
+            QCOMPARE(banco.entorno.avisos, nadie ? QStringList{nadieAQuien} : QStringList());
+            QCOMPARE(log.count(u"Mensaje enviado correctamente\r\n"_s), numeros.size());
+            // One entry per number, appended in Windows-1252 with CR LF.
+            const QDateTime momento = EntornoPrueba::momentoFijo();
+            QByteArray entradas;
+            for (const QString &numero : numeros)
+                entradas += "Zarcel - " +
+                            (Reloj::fechaCorta(momento) + u' ' + Reloj::horaCorta(momento)).toUtf8() +
+                            "\r\n Pasarela: Navegalia\r\n Enviado al telefono +34:" + numero.toLatin1() +
+                            "\r\n Mensaje: A\xF1o\r\n\r\n";
+            QCOMPARE(banco.entorno.leerFichero(u"zarcel.log"_s), entradas);
+            if (!numeros.isEmpty())
+                QVERIFY(
+                    log.startsWith(u"Enviando mensaje a +34:%1 a traves de Navegalia\r\n"_s.arg(numeros[0])));
+            QCOMPARE(banco.principal.lstEnvio->count(), lista.size());
+        }
     }
 
     // A wrong typed number is refused; the window waits for the user to cancel.

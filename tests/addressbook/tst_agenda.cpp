@@ -8,7 +8,6 @@
 using namespace Importacion;
 
 namespace {
-const QString ninguno = u"Ninguno"_s;
 
 QByteArray contacto(const QString &nombre, const QString &telefono, const QString &grupo, qint16 reves = 0) {
     return contactoCifrado(nombre, u"34"_s, telefono, grupo, reves);

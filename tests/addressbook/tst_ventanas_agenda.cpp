@@ -12,7 +12,6 @@
 #include <QSignalSpy>
 
 namespace {
-const QString ninguno = u"Ninguno"_s;
 const QString amigos = u"Amigos"_s;
 const QString repetida = u"Ya existe una entrada con ese nombre"_s;
 

@@ -7,10 +7,6 @@
 #include "common/colores.h"
 #include "config/fichero_configuracion.h"
 
-namespace {
-const QString ninguno = u"Ninguno"_s;
-} // namespace
-
 class PruebaPrincipal : public QObject {
     Q_OBJECT
 private slots:

@@ -157,7 +157,7 @@ QList<FicheroProtegido> ficherosProtegidos() {
          u"No se ha podido grabar la agenda. ¿Desea cerrar"_s,
          (2 + gruposNuevos) * GrupoAgenda::tamano,
          [] {
-             grabarFicheroAtomico(rutaGrupos(), grupoCifrado(u"Ninguno"_s) + grupoCifrado(u"Amigos"_s));
+             grabarFicheroAtomico(rutaGrupos(), grupoCifrado(ninguno) + grupoCifrado(u"Amigos"_s));
              grabarFicheroAtomico(rutaContactos(),
                                   contactoCifrado(u"Ana"_s, u"34"_s, u"600000001"_s, u"Amigos"_s));
          },

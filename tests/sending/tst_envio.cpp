@@ -31,8 +31,8 @@ struct Banco : Escritorio {
 
     Banco()
         // clang-format off
-        : Escritorio({u"Ninguno"_s, u"Amigos"_s}, {{u"Ana"_s, u"600000001"_s, u"Amigos"_s}, {u"Luis"_s, u"600000002"_s, u"Amigos"_s},
-                     {u"Eva"_s, u"600000003"_s, u"Ninguno"_s}, {u"Ana"_s, u"600000004"_s, u"Ninguno"_s}}) {
+        : Escritorio({ninguno, u"Amigos"_s}, {{u"Ana"_s, u"600000001"_s, u"Amigos"_s}, {u"Luis"_s, u"600000002"_s, u"Amigos"_s},
+                     {u"Eva"_s, u"600000003"_s, ninguno}, {u"Ana"_s, u"600000004"_s, ninguno}}) {
         // clang-format on
         simulador.iniciar();
         Configuracion propia = Configuracion::porDefecto();

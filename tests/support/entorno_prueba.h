@@ -114,6 +114,9 @@ template <typename T, typename F> void alAbrirse(F accion) {
     });
 }
 
+// The group every address book has.
+inline const QString ninguno = u"Ninguno"_s;
+
 struct ContactoPrueba {
     QString nombre, telefono, grupo;
     qint16 reves = 0;

@@ -101,7 +101,7 @@ private slots:
     void cookieQueNuncaLlega() {
         // gateway, cancel after this many requests (0: never), connections made
         // clang-format off
-        const std::tuple<QString, int, int> casos[]{{u"PanoramaActual"_s, 0, intentosCookie}, {u"Movistar"_s, 0, intentosCookie}, {u"Movistar"_s, 2, 2}, {u"Amena"_s, 0, 1}};
+        const std::tuple<QString, int, int> casos[]{{u"PanoramaActual"_s, 0, 5}, {u"Movistar"_s, 0, 5}, {u"Movistar"_s, 2, 2}, {u"Amena"_s, 0, 1}};
         // clang-format on
         for (const auto &[pasarela, cancelarTras, conexiones] : casos) {
             BancoPasarela banco;

@@ -4,7 +4,6 @@
 #include "about/frm_about.h"
 #include "about/frm_ayuda.h"
 #include "about/frm_carajo.h"
-#include "common/campos.h"
 
 class PruebaAcerca : public QObject {
     Q_OBJECT

@@ -5,7 +5,6 @@
 #include "app/contador_mensaje.h"
 #include "app/destinatarios.h"
 #include "common/colores.h"
-#include "config/fichero_configuracion.h"
 
 class PruebaPrincipal : public QObject {
     Q_OBJECT

@@ -1,6 +1,5 @@
 #include "support/entorno_prueba.h"
 
-#include "common/campos.h"
 #include "common/carpeta.h"
 #include "common/numero.h"
 

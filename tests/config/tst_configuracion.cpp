@@ -1,8 +1,6 @@
 #include "support/entorno_prueba.h"
 
-#include "common/campos.h"
 #include "common/carpeta.h"
-#include "config/fichero_configuracion.h"
 #include "config/registro.h"
 
 #include <sys/stat.h>

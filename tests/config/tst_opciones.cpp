@@ -2,10 +2,8 @@
 
 #include "addressbook/dialogos.h"
 #include "app/caja_mensaje.h"
-#include "common/campos.h"
 #include "common/carpeta.h"
 #include "common/colores.h"
-#include "config/fichero_configuracion.h"
 #include "config/frm_opciones.h"
 #include "config/muestra_color.h"
 #include "config/registro.h"

@@ -2,8 +2,6 @@
 
 #include "support/entorno_prueba.h"
 
-#include "common/campos.h"
-#include "config/fichero_configuracion.h"
 #include "gateways/despacho.h"
 #include "gateways/intercambio.h"
 #include "gateways/salida_envio.h"

@@ -1,9 +1,7 @@
 #include "support/entorno_prueba.h"
 
 #include "common/caja_log.h"
-#include "common/campos.h"
 #include "common/reloj.h"
-#include "config/fichero_configuracion.h"
 #include "sending/frm_envio.h"
 #include "sending/pagina_respuesta.h"
 #include "simulador_pasarelas.h"

@@ -1,6 +1,5 @@
 #include "support/entorno_prueba.h"
 
-#include "common/campos.h"
 #include "stored/arbol_mensajes.h"
 #include "stored/fecha_ole.h"
 #include "stored/fichero_mensaje.h"

@@ -6,7 +6,6 @@
 #include "common/navegador.h"
 #include "common/reloj.h"
 #include "common/tiempos.h"
-#include "config/fichero_configuracion.h"
 #include "config/registro.h"
 
 #include <csignal>

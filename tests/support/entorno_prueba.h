@@ -2,6 +2,7 @@
 
 #include "addressbook/agenda_prueba.h"
 #include "app/frm_principal.h"
+#include "config/fichero_configuracion.h"
 
 #include <QTest>
 #include <QtWidgets>

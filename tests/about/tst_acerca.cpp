@@ -1,15 +1,9 @@
-#include "app/ventana_prueba.h"
+#include "support/entorno_prueba.h"
 
 #include "about/etiqueta_pulsable.h"
 #include "about/frm_about.h"
 #include "about/frm_ayuda.h"
 #include "about/frm_carajo.h"
-#include "app/frm_principal.h"
-#include "common/campos.h"
-
-#include <QtWidgets>
-
-using namespace Qt::StringLiterals;
 
 class PruebaAcerca : public QObject {
     Q_OBJECT

@@ -1,16 +1,13 @@
 #include "support/entorno_prueba.h"
 
-#include "addressbook/agenda_prueba.h"
 #include "addressbook/clave_contacto.h"
 #include "addressbook/fichero_agenda.h"
 #include "addressbook/filtro_dialogos.h"
 #include "addressbook/importacion.h"
 
 using namespace Importacion;
-using namespace Qt::StringLiterals;
 
 namespace {
-const QString ninguno = u"Ninguno"_s;
 
 QByteArray contacto(const QString &nombre, const QString &telefono, const QString &grupo, qint16 reves = 0) {
     return contactoCifrado(nombre, u"34"_s, telefono, grupo, reves);

@@ -1,4 +1,4 @@
-#include "app/ventana_prueba.h"
+#include "support/entorno_prueba.h"
 
 #include "addressbook/dialogos.h"
 #include "addressbook/fichero_agenda.h"
@@ -6,32 +6,21 @@
 #include "addressbook/frm_editar_posicion.h"
 #include "addressbook/frm_exportar.h"
 #include "addressbook/frm_importar.h"
-#include "app/frm_principal.h"
 #include "common/caja_log.h"
 #include "common/carpeta.h"
 
 #include <QSignalSpy>
-#include <QtWidgets>
-
-using namespace Qt::StringLiterals;
 
 namespace {
-const QString ninguno = u"Ninguno"_s;
 const QString amigos = u"Amigos"_s;
 const QString repetida = u"Ya existe una entrada con ese nombre"_s;
 
 // The editor over Ana and Beto in Amigos and Cris in Ninguno, opened from a main
 // window that lists a recipient. The files end in a partial record, which only a save drops.
-struct Editor {
-    static bool escribirLibro(const EntornoPrueba &entorno) {
-        // clang-format off
-        escribirAgenda(entorno, {ninguno, amigos}, {{u"Ana"_s, u"600000001"_s, amigos}, {u"Beto"_s, u"600000002"_s, amigos}, {u"Cris"_s, u"700000003"_s, ninguno, 0, u"44"_s}});
+struct Editor : Escritorio {
+    // clang-format off
+    Editor() : Escritorio({ninguno, amigos}, {{u"Ana"_s, u"600000001"_s, amigos}, {u"Beto"_s, u"600000002"_s, amigos}, {u"Cris"_s, u"700000003"_s, ninguno, 0, u"44"_s}}) {
         // clang-format on
-        for (const QString &nombre : {u"groups.lst"_s, u"contacts.lst"_s})
-            entorno.escribirFichero(nombre, entorno.leerFichero(nombre) + "x");
-        return true;
-    }
-    Editor() {
         principal.lstEnvio->addItem(u"#Ana"_s);
         agenda.show();
     }
@@ -59,9 +48,11 @@ struct Editor {
                entorno.leerFichero(u"groups.lst"_s).size() % 25 == 0;
     }
 
-    EntornoPrueba entorno;
-    const bool escrito = escribirLibro(entorno);
-    frmPrincipal principal;
+    const bool conCola = [this] {
+        for (const QString &nombre : {u"groups.lst"_s, u"contacts.lst"_s})
+            entorno.escribirFichero(nombre, entorno.leerFichero(nombre) + "x");
+        return true;
+    }();
     frmAgenda agenda{&principal};
 };
 
@@ -300,13 +291,12 @@ private slots:
     }
 
     void exportarDesdeElMenu() {
-        EntornoPrueba entorno;
         // Exported in the file's order, not by group.
         // clang-format off
-        escribirAgenda(entorno, {ninguno, amigos}, {{u"Ana"_s, u"6"_s, amigos}, {u"María"_s, u"7"_s, ninguno, -1, u"44"_s}, {u"Luis"_s, u"8"_s, amigos}});
+        Escritorio escritorio({ninguno, amigos}, {{u"Ana"_s, u"6"_s, amigos}, {u"María"_s, u"7"_s, ninguno, -1, u"44"_s}, {u"Luis"_s, u"8"_s, amigos}});
         // clang-format on
+        auto &[entorno, principal] = escritorio;
         entorno.escribirFichero(u"salida.txt"_s, QByteArray(500, 'x')); // replaced whole
-        frmPrincipal principal;
         frmExportar *exportadora = nullptr;
         for (const QString &respuesta : {entorno.ruta(u"salida.txt"_s), QString()}) {
             Dialogos::siguienteFichero(respuesta);

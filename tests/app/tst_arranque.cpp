@@ -4,16 +4,9 @@
 #include "app/arranque.h"
 #include "app/caja_mensaje.h"
 #include "app/frm_minimizado.h"
-#include "app/frm_principal.h"
 #include "app/instancia_unica.h"
 #include "app/terminacion.h"
 #include "config/registro.h"
-
-#include <QProcess>
-#include <QRegularExpression>
-#include <QtWidgets>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 const QString otraInstancia = u"Ya hay una instancia de la aplicación ejecutandose"_s;

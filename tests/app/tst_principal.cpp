@@ -1,20 +1,10 @@
-#include "app/ventana_prueba.h"
+#include "support/entorno_prueba.h"
 
 #include "addressbook/tabla_contactos.h"
 #include "app/caja_mensaje.h"
 #include "app/contador_mensaje.h"
 #include "app/destinatarios.h"
-#include "app/frm_principal.h"
 #include "common/colores.h"
-#include "config/fichero_configuracion.h"
-
-#include <QtWidgets>
-
-using namespace Qt::StringLiterals;
-
-namespace {
-const QString ninguno = u"Ninguno"_s;
-} // namespace
 
 class PruebaPrincipal : public QObject {
     Q_OBJECT
@@ -50,14 +40,12 @@ private slots:
         QCOMPARE(ventana.textoMensaje(), QString(149, u'x') + u"\r\n"_s);
 
         // A thousand characters at most, a break counting two.
-        caja->setPlainText(QString(998, u'a'));
-        caja->moveCursor(QTextCursor::End);
-        QTest::keyClick(caja, Qt::Key_Return);
-        QCOMPARE(ventana.textoMensaje(), QString(998, u'a') + u"\r\n"_s);
-        caja->setPlainText(QString(999, u'a'));
-        caja->moveCursor(QTextCursor::End);
-        QTest::keyClick(caja, Qt::Key_Return);
-        QCOMPARE(ventana.textoMensaje(), QString(999, u'a'));
+        for (const int letras : {998, 999}) {
+            caja->setPlainText(QString(letras, u'a'));
+            caja->moveCursor(QTextCursor::End);
+            QTest::keyClick(caja, Qt::Key_Return);
+            QCOMPARE(ventana.textoMensaje(), QString(letras, u'a') + (letras < 999 ? u"\r\n"_s : QString()));
+        }
         caja->setPlainText(QString(990, u'a'));
         caja->moveCursor(QTextCursor::End);
         caja->insertPlainText(u"0123\n456789"_s); // text put in by code is cut afterwards
@@ -120,13 +108,11 @@ private slots:
     // The lists come from the book sorted without case, a tooltip on each contact; then
     // recipients are picked from them and typed, and taken off again.
     void listasYDestinatarios() {
-        EntornoPrueba entorno;
         // clang-format off
-        escribirAgenda(entorno, {u"trabajo"_s, u"Amigos"_s, ninguno}, {{u"Beto"_s, u"600000002"_s, ninguno, -1}, {u"  Ana "_s, u"600000001"_s, u"Amigos"_s},
+        Escritorio escritorio({u"trabajo"_s, u"Amigos"_s, ninguno}, {{u"Beto"_s, u"600000002"_s, ninguno, -1}, {u"  Ana "_s, u"600000001"_s, u"Amigos"_s},
             {u"Álvaro"_s, u"12345678901"_s, ninguno, 1}, {u"carlos"_s, u"0600"_s, ninguno}, {u"beto"_s, u"2147483647"_s, ninguno}, {u"Ana"_s, u"3"_s, ninguno}});
         // clang-format on
-        frmPrincipal v;
-        v.cargarAgenda();
+        auto &[entorno, v] = escritorio;
         v.show();
         QAbstractItemView *contactos = vista(&v, "lstContactos");
         QAbstractItemView *grupos = vista(&v, "lstGrupo");

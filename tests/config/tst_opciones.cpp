@@ -2,25 +2,15 @@
 
 #include "addressbook/dialogos.h"
 #include "app/caja_mensaje.h"
-#include "app/frm_principal.h"
-#include "common/campos.h"
 #include "common/carpeta.h"
 #include "common/colores.h"
-#include "config/fichero_configuracion.h"
 #include "config/frm_opciones.h"
 #include "config/muestra_color.h"
 #include "config/registro.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTabBar>
-
 namespace {
 Configuracion configuracionGrabada(const EntornoPrueba &entorno) {
-    return configuracionDesdeBytes(entorno.leerFichero(QStringLiteral("zarcel.cfg")));
+    return configuracionDesdeBytes(entorno.leerFichero(u"zarcel.cfg"_s));
 }
 
 void abrir(frmOpciones &ventana) {
@@ -35,12 +25,12 @@ void escribir(QWidget *ventana, const char *nombre, const QString &texto) {
 }
 
 void pulsarPestana(QWidget *ventana, int indice) {
-    auto *pestanas = buscarControl<QTabBar>(ventana, QStringLiteral("tabSeleccion"));
+    auto *pestanas = buscarControl<QTabBar>(ventana, u"tabSeleccion"_s);
     QTest::mouseClick(pestanas, Qt::LeftButton, {}, pestanas->tabRect(indice).center());
 }
 
 void dobleClic(QWidget *ventana, int muestra) {
-    QTest::mouseDClick(buscarControl<MuestraColor>(ventana, QStringLiteral("pctPicture(%1)").arg(muestra)),
+    QTest::mouseDClick(buscarControl<MuestraColor>(ventana, u"pctPicture(%1)"_s.arg(muestra)),
                        Qt::LeftButton);
 }
 
@@ -53,48 +43,36 @@ void pulsar(QCheckBox *casilla) {
 class PruebaOpciones : public QObject {
     Q_OBJECT
 private slots:
-    void proxySoloSiSeUsa_data() {
-        QTest::addColumn<bool>("usarProxy");
-        QTest::addColumn<QString>("proxy");
-        QTest::addColumn<QString>("puerto");
-        QTest::addColumn<QString>("mensaje"); // empty: saved and closed
-        const QString sinProxy = QStringLiteral("Debe especificar un proxy a utilizar");
-        // clang-format off
-        QTest::newRow("proxy vacio") << true << "" << "8080" << sinProxy;
-        QTest::newRow("ambos vacios: primero el proxy") << true << "" << "" << sinProxy;
-        QTest::newRow("puerto vacio") << true << "proxy.local" << "" << "Debe especificar el puerto a utilizar";
-        QTest::newRow("un blanco cuenta como texto") << true << " " << " " << "";
-        QTest::newRow("puerto no numerico aceptado") << true << "proxy.local" << "abc" << "";
-        QTest::newRow("sin proxy se aceptan vacios") << false << "" << "" << "";
-        // clang-format on
-    }
+    // The proxy and its port are needed only when the proxy is used; a refused OK saves nothing.
     void proxySoloSiSeUsa() {
-        QFETCH(bool, usarProxy);
-        QFETCH(QString, proxy);
-        QFETCH(QString, puerto);
-        QFETCH(QString, mensaje);
-        EntornoPrueba entorno;
-        QVERIFY(grabarConfiguracion(Configuracion::porDefecto()));
-        const QByteArray antes = entorno.leerFichero(QStringLiteral("zarcel.cfg"));
-        frmOpciones ventana;
-        abrir(ventana);
-        pulsarPestana(&ventana, 2);
-        if (usarProxy)
-            pulsar(ventana.chkProxy);
-        QCOMPARE(ventana.txtProxy->isEnabled(), usarProxy);
-        escribir(&ventana, "txtProxy", proxy);
-        escribir(&ventana, "txtPuerto", puerto);
-        QTest::mouseClick(ventana.btnOK, Qt::LeftButton);
-        QCOMPARE(entorno.avisos, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
-        QCOMPARE(ventana.isVisible(), !mensaje.isEmpty());
-        if (!mensaje.isEmpty()) {
-            QCOMPARE(entorno.leerFichero(QStringLiteral("zarcel.cfg")), antes);
-            return;
+        const QString sinProxy = u"Debe especificar un proxy a utilizar"_s;
+        // use the proxy, proxy, port, warning (none: saved and closed)
+        // clang-format off
+        const std::tuple<bool, QString, QString, QString> casos[]{{true, {}, u"8080"_s, sinProxy}, {true, {}, {}, sinProxy},
+            {true, u"proxy.local"_s, {}, u"Debe especificar el puerto a utilizar"_s}, {true, u" "_s, u" "_s, {}}, {true, u"proxy.local"_s, u"abc"_s, {}}, {false, {}, {}, {}}};
+        // clang-format on
+        for (const auto &[usarProxy, proxy, puerto, mensaje] : casos) {
+            EntornoPrueba entorno;
+            QVERIFY(grabarConfiguracion(Configuracion::porDefecto()));
+            const QByteArray antes = entorno.leerFichero(u"zarcel.cfg"_s);
+            frmOpciones ventana;
+            abrir(ventana);
+            pulsarPestana(&ventana, 2);
+            if (usarProxy)
+                pulsar(ventana.chkProxy);
+            QCOMPARE(ventana.txtProxy->isEnabled(), usarProxy);
+            escribir(&ventana, "txtProxy", proxy);
+            escribir(&ventana, "txtPuerto", puerto);
+            QTest::mouseClick(ventana.btnOK, Qt::LeftButton);
+            QCOMPARE(entorno.avisos, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+            QCOMPARE(ventana.isVisible(), !mensaje.isEmpty());
+            const Configuracion grabada = configuracionGrabada(entorno);
+            if (!mensaje.isEmpty())
+                QCOMPARE(entorno.leerFichero(u"zarcel.cfg"_s), antes);
+            else
+                QVERIFY(grabada.usarProxy == aFlag(usarProxy) &&
+                        grabada.proxy + grabada.puerto == campoFijo(proxy, 50) + campoFijo(puerto, 5));
         }
-        const Configuracion grabada = configuracionGrabada(entorno);
-        QCOMPARE(grabada.usarProxy, aFlag(usarProxy));
-        QCOMPARE(grabada.proxy, campoFijo(proxy, 50));
-        QCOMPARE(grabada.puerto, campoFijo(puerto, 5));
     }
 
     // The stored settings fill the window; what the user changes, colours included,
@@ -102,18 +80,18 @@ private slots:
     void cargaCambiaYGraba() {
         EntornoPrueba entorno;
         Configuracion guardada = Configuracion::porDefecto();
-        asignarCampo(guardada.servidorNacionales, QStringLiteral("  GsmNet"));
-        asignarCampo(guardada.servidorInternacional, QStringLiteral("Totalise")); // not in its list: kept
+        asignarCampo(guardada.servidorNacionales, u"  GsmNet"_s);
+        asignarCampo(guardada.servidorInternacional, u"Totalise"_s); // not in its list: kept
         guardada.usarProxy = guardada.usarLog = -1;
-        asignarCampo(guardada.proxy, QStringLiteral(" proxy.local "));
-        asignarCampo(guardada.puerto, QStringLiteral("3128"));
-        asignarCampo(guardada.skin, QStringLiteral("azul"));
+        asignarCampo(guardada.proxy, u" proxy.local "_s);
+        asignarCampo(guardada.puerto, u"3128"_s);
+        asignarCampo(guardada.skin, u"azul"_s);
         guardada.colorFondoPantalla = 0x00112233;
         QVERIFY(grabarConfiguracion(guardada));
 
         frmOpciones ventana;
         abrir(ventana);
-        QCOMPARE(ventana.txtProxy->text(), QStringLiteral("proxy.local"));
+        QCOMPARE(ventana.txtProxy->text(), u"proxy.local"_s);
         pulsarPestana(&ventana, 2);
         QVERIFY(ventana.chkProxy->isChecked() && ventana.txtPassword->isEnabled());
         QVERIFY(ventana.chkLogea->isChecked());
@@ -124,16 +102,16 @@ private slots:
         Dialogos::siguienteColor(std::nullopt);
         dobleClic(&ventana, 2);
         pulsarPestana(&ventana, 0);
-        escribir(&ventana, "txtFirma", QStringLiteral(" Luis "));
-        escribir(&ventana, "txtEmail", QString(70, QLatin1Char('e')));
-        ventana.txtPassword->setText(QStringLiteral("señal"));
+        escribir(&ventana, "txtFirma", u" Luis "_s);
+        escribir(&ventana, "txtEmail", QString(70, u'e'));
+        ventana.txtPassword->setText(u"señal"_s);
         QWidget encima;
         encima.show();
         QVERIFY(QTest::qWaitForWindowActive(&encima));
         encima.close();
         ventana.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&ventana));
-        QCOMPARE(ventana.txtFirma->text(), QStringLiteral(" Luis "));
+        QCOMPARE(ventana.txtFirma->text(), u" Luis "_s);
         QTest::mouseClick(ventana.btnOK, Qt::LeftButton);
         QVERIFY2(!ventana.isVisible(), qPrintable(entorno.avisos.join(u'\n')));
         const Configuracion grabada = configuracionGrabada(entorno);
@@ -143,7 +121,7 @@ private slots:
         QCOMPARE(grabada.servidorInternacional, campoFijo(QByteArray("Totalise"), 20));
         QCOMPARE(grabada.firma, campoFijo(QByteArray(" Luis "), 25)); // as typed, not stripped
         QCOMPARE(grabada.email, QByteArray(60, 'e'));
-        QCOMPARE(grabada.password, campoFijo(QStringLiteral("señal"), 25));
+        QCOMPARE(grabada.password, campoFijo(u"señal"_s, 25));
         QCOMPARE(grabada.usarLog, qint16(-1));
         QCOMPARE(grabada.arrancar, qint16(0));
         QCOMPARE(grabada.colorTextoCampos, quint32(0x00345678));
@@ -155,8 +133,8 @@ private slots:
     void arranqueAlInstante() {
         EntornoPrueba entorno;
         QVERIFY(grabarConfiguracion(Configuracion::porDefecto()));
-        const QString comando = rutaEjecutable() + QStringLiteral(" --hide");
-        registro::ponerArranque(QStringLiteral("/otra/carpeta/zarcel"));
+        const QString comando = rutaEjecutable() + u" --hide"_s;
+        registro::ponerArranque(u"/otra/carpeta/zarcel"_s);
         frmOpciones ventana;
         abrir(ventana);
         QVERIFY(ventana.chkArrancar->isChecked());
@@ -170,31 +148,27 @@ private slots:
     }
 
     // Only the Opciones button applies the new colours to the main window at once.
-    void coloresPorBotonYNoPorMenu_data() {
-        QTest::addColumn<bool>("porBoton");
-        QTest::newRow("boton Opciones") << true;
-        QTest::newRow("menu Archivo > Opciones") << false;
-    }
     void coloresPorBotonYNoPorMenu() {
-        QFETCH(bool, porBoton);
-        EntornoPrueba entorno;
-        frmPrincipal principal;
-        principal.cargarConfiguracion();
-        QCOMPARE(principal.txtMensaje->palette().color(QPalette::Base), QColor(Qt::white));
-        Dialogos::siguienteColor(0x00204080);
-        alAbrirseModal([](QWidget *ventana) {
-            pulsarPestana(ventana, 3);
-            dobleClic(ventana, 0);
-            QTest::mouseClick(buscarControl<QPushButton>(ventana, QStringLiteral("btnOK")), Qt::LeftButton);
-        });
-        if (porBoton)
-            QTest::mouseClick(principal.btnOpciones, Qt::LeftButton);
-        else
-            principal.mnuOpciones->trigger();
-        QCOMPARE(configuracionGrabada(entorno).colorFondoCampos, quint32(0x00204080));
-        QCOMPARE(principal.txtMensaje->palette().color(QPalette::Base),
-                 porBoton ? colorDesdeRegistro(0x00204080) : QColor(Qt::white));
-        QCOMPARE(configuracion.colorFondoCampos, porBoton ? quint32(0x00204080) : quint32(0x00FFFFFF));
+        for (const bool porBoton : {true, false}) {
+            EntornoPrueba entorno;
+            frmPrincipal principal;
+            principal.cargarConfiguracion();
+            QCOMPARE(principal.txtMensaje->palette().color(QPalette::Base), QColor(Qt::white));
+            Dialogos::siguienteColor(0x00204080);
+            alAbrirseModal([](QWidget *ventana) {
+                pulsarPestana(ventana, 3);
+                dobleClic(ventana, 0);
+                QTest::mouseClick(buscarControl<QPushButton>(ventana, u"btnOK"_s), Qt::LeftButton);
+            });
+            if (porBoton)
+                QTest::mouseClick(principal.btnOpciones, Qt::LeftButton);
+            else
+                principal.mnuOpciones->trigger();
+            QCOMPARE(configuracionGrabada(entorno).colorFondoCampos, quint32(0x00204080));
+            QCOMPARE(principal.txtMensaje->palette().color(QPalette::Base),
+                     porBoton ? colorDesdeRegistro(0x00204080) : QColor(Qt::white));
+            QCOMPARE(configuracion.colorFondoCampos, porBoton ? quint32(0x00204080) : quint32(0x00FFFFFF));
+        }
     }
 };
 

@@ -4,24 +4,15 @@
 // replaced.
 #include "support/entorno_prueba.h"
 
-#include "addressbook/agenda_prueba.h"
 #include "addressbook/fichero_agenda.h"
 #include "addressbook/frm_agenda.h"
 #include "addressbook/frm_importar.h"
-#include "app/frm_principal.h"
 #include "common/caja_log.h"
-#include "common/campos.h"
 #include "common/ficheros.h"
-#include "config/fichero_configuracion.h"
 #include "config/frm_opciones.h"
 #include "stored/fichero_mensaje.h"
 #include "stored/registros_mensaje.h"
 
-#include <QComboBox>
-#include <QDir>
-#include <QLineEdit>
-#include <QMap>
-#include <QPushButton>
 #include <QSignalSpy>
 
 #include <csignal>
@@ -104,18 +95,19 @@ bool sinDescriptores(const std::function<bool()> &grabar) {
 
 enum class Fallo { ninguno, discoLleno, sinDescriptores, muerte };
 
-// One kind of data file: the names of the files the program reads back, the bytes the save writes
-// into the largest, the previous version left on disk, and the save done where the user
-// does it (true when its window took it as done).
+// One kind of data file: the names of the files the program reads back, how the warning of a full
+// disk begins, the bytes the save writes into the largest, the previous version left on disk, and
+// the save done where the user does it (true when its window took it as done).
 struct FicheroProtegido {
     QStringList patrones;
+    QString aviso;
     qint64 tamano = 0;
     std::function<void()> grabarAnterior;
     std::function<bool()> grabarNueva;
 };
 
 const int gruposNuevos = 8;
-const QString texto = QStringLiteral("Nos vemos a las ocho");
+const QString texto = u"Nos vemos a las ocho"_s;
 
 // The user sets another proxy in Opciones and presses OK.
 bool cambiarProxy() {
@@ -124,7 +116,7 @@ bool cambiarProxy() {
     if (!QTest::qWaitForWindowActive(&ventana)) // the settings load on activation
         return false;
     ventana.seleccionarPagina(3);
-    ventana.txtProxy->setText(QStringLiteral("nueva.example"));
+    ventana.txtProxy->setText(u"nueva.example"_s);
     QTest::mouseClick(ventana.btnOK, Qt::LeftButton);
     return !ventana.isVisible();
 }
@@ -134,13 +126,13 @@ bool cambiarAgenda() {
     frmPrincipal principal;
     frmAgenda editor(&principal);
     editor.show();
-    editor.txtNombre->setText(QStringLiteral("Beto"));
-    editor.txtPrefijo->setText(QStringLiteral("34"));
-    editor.txtTelefono->setText(QStringLiteral("600000002"));
-    editor.cmbGrupos->setCurrentText(QStringLiteral("Amigos"));
+    editor.txtNombre->setText(u"Beto"_s);
+    editor.txtPrefijo->setText(u"34"_s);
+    editor.txtTelefono->setText(u"600000002"_s);
+    editor.cmbGrupos->setCurrentText(u"Amigos"_s);
     QTest::mouseClick(editor.btnContacto, Qt::LeftButton);
     for (int i = 1; i <= gruposNuevos; ++i) {
-        editor.txtGrupo->setText(QStringLiteral("Grupo %1").arg(i));
+        editor.txtGrupo->setText(u"Grupo %1"_s.arg(i));
         QTest::mouseClick(editor.btnGrupo, Qt::LeftButton);
     }
     editor.reject();
@@ -149,30 +141,31 @@ bool cambiarAgenda() {
 
 QList<FicheroProtegido> ficherosProtegidos() {
     const auto grabarMensajeA = [](const QString &titulo, const QString &telefono) {
-        return grabarMensaje(titulo, 0, {QStringLiteral("@+34:") + telefono}, texto);
+        return grabarMensaje(titulo, 0, {u"@+34:"_s + telefono}, texto);
     };
     return {
-        {{QStringLiteral("zarcel.cfg")},
+        {{u"zarcel.cfg"_s},
+         u"No se ha podido grabar la configuración en "_s,
          Configuracion::tamano,
          [] { grabarConfiguracion(Configuracion::porDefecto()); },
          cambiarProxy},
         // Both files change, and the groups file outgrows the contacts file: some
         // limits let one file through and stop the other.
-        {{QStringLiteral("contacts.lst"), QStringLiteral("groups.lst")},
+        {{u"contacts.lst"_s, u"groups.lst"_s},
+         u"No se ha podido grabar la agenda. ¿Desea cerrar"_s,
          (2 + gruposNuevos) * GrupoAgenda::tamano,
          [] {
-             grabarFicheroAtomico(rutaGrupos(), grupoCifrado(QStringLiteral("Ninguno")) +
-                                                    grupoCifrado(QStringLiteral("Amigos")));
+             grabarFicheroAtomico(rutaGrupos(), grupoCifrado(ninguno) + grupoCifrado(u"Amigos"_s));
              grabarFicheroAtomico(rutaContactos(),
-                                  contactoCifrado(QStringLiteral("Ana"), QStringLiteral("34"),
-                                                  QStringLiteral("600000001"), QStringLiteral("Amigos")));
+                                  contactoCifrado(u"Ana"_s, u"34"_s, u"600000001"_s, u"Amigos"_s));
          },
          cambiarAgenda},
         // Header, count, one recipient, the text; storing tells the user itself when it fails.
-        {{QStringLiteral("*.zrc")},
+        {{u"*.zrc"_s},
+         u"No se ha podido grabar el mensaje. Compruebe"_s,
          CabeceraMensaje::tamano + 2 + DestinoMensaje::tamano + texto.size(),
-         [=] { grabarMensajeA(QStringLiteral("Anterior"), QStringLiteral("600000001")); },
-         [=] { return grabarMensajeA(QStringLiteral("Nuevo"), QStringLiteral("600000002")); }},
+         [=] { grabarMensajeA(u"Anterior"_s, u"600000001"_s); },
+         [=] { return grabarMensajeA(u"Nuevo"_s, u"600000002"_s); }},
     };
 }
 
@@ -199,14 +192,14 @@ private slots:
                     << fichero << fallo << bytes;
             };
             // The save works when nothing fails, so what the other rows see is the fault's doing.
-            fila(QStringLiteral("sin fallo"), Fallo::ninguno, 0);
+            fila(u"sin fallo"_s, Fallo::ninguno, 0);
             // Nothing written, one byte, half, all but the last byte.
             for (const qint64 bytes : {qint64(0), qint64(1), fichero.tamano / 2, fichero.tamano - 1}) {
-                fila(QStringLiteral("disco lleno a %1 bytes").arg(bytes), Fallo::discoLleno, bytes);
-                fila(QStringLiteral("muerto al escribir el byte %1").arg(bytes), Fallo::muerte, bytes);
+                fila(u"disco lleno a %1 bytes"_s.arg(bytes), Fallo::discoLleno, bytes);
+                fila(u"muerto al escribir el byte %1"_s.arg(bytes), Fallo::muerte, bytes);
             }
-            fila(QStringLiteral("sin descriptores libres"), Fallo::sinDescriptores, 0);
-            fila(QStringLiteral("muerto antes de reemplazar"), Fallo::muerte, antesDeReemplazar);
+            fila(u"sin descriptores libres"_s, Fallo::sinDescriptores, 0);
+            fila(u"muerto antes de reemplazar"_s, Fallo::muerte, antesDeReemplazar);
         }
     }
     void fallo() {
@@ -230,7 +223,8 @@ private slots:
             if (fallo == Fallo::discoLleno)
                 disco.emplace(bytes);
             QVERIFY(!(disco ? fichero.grabarNueva() : sinDescriptores(fichero.grabarNueva)));
-            QVERIFY2(!entorno.avisos.isEmpty(), "the user was not told");
+            QVERIFY2(disco ? entorno.avisos.value(0).startsWith(fichero.aviso) : !entorno.avisos.isEmpty(),
+                     qPrintable(entorno.avisos.join(u'\n')));
         }
         // The same files with the same bytes: nothing half-written where the program reads.
         QCOMPARE(contenido(entorno, fichero), anterior);
@@ -244,18 +238,14 @@ private slots:
             // The sanitizers need descriptors of their own the first time they meet a
             // type: each window is used once before its reads fail.
             frmAgenda(&principal).hide();
-            const QByteArray grupos = grupoCifrado(QStringLiteral("Amigos"));
-            const QByteArray contactos =
-                contactoCifrado(QStringLiteral("Ana"), QStringLiteral("34"), QStringLiteral("600000001"),
-                                QStringLiteral("Amigos"));
-            entorno.escribirFichero(QStringLiteral("groups.lst"), grupos);
-            entorno.escribirFichero(QStringLiteral("contacts.lst"), contactos);
+            escribirAgenda(entorno, {u"Amigos"_s}, {{u"Ana"_s, u"600000001"_s, u"Amigos"_s}});
+            const FicheroProtegido libro{.patrones = {u"contacts.lst"_s, u"groups.lst"_s}};
+            const auto antes = contenido(entorno, libro);
             // With no descriptor left while the book is read, every read fails as on an I/O error.
-            using Lectura = std::function<bool(const std::function<bool()> &)>;
             QString dicho; // what the user was told
             if (importar) {
                 // An import of no file: nothing to add, the book is saved as it was read.
-                const auto importarNada = [&](const Lectura &leer) {
+                const auto importarNada = [&](const auto &leer) {
                     frmImportar ventana(&principal);
                     ventana.tipoImportacion = 2;
                     QSignalSpy terminada(&ventana, &frmImportar::importacionTerminada);
@@ -272,17 +262,14 @@ private slots:
                     editor = std::make_unique<frmAgenda>(&principal);
                     return true;
                 });
-                editor->txtGrupo->setText(QStringLiteral("Nuevos"));
+                editor->txtGrupo->setText(u"Nuevos"_s);
                 QTest::mouseClick(editor->btnGrupo, Qt::LeftButton);
                 entorno.respuestas.enqueue(true); // close without saving
                 editor->reject();
-                dicho = entorno.avisos.join(QLatin1Char('\n'));
+                dicho = entorno.avisos.join(u'\n');
             }
-            QVERIFY2(dicho.contains(QStringLiteral("contacts.lst")) &&
-                         dicho.contains(QStringLiteral("groups.lst")),
-                     qPrintable(dicho));
-            QCOMPARE(entorno.leerFichero(QStringLiteral("groups.lst")), grupos);
-            QCOMPARE(entorno.leerFichero(QStringLiteral("contacts.lst")), contactos);
+            QVERIFY2(dicho.contains(u"contacts.lst"_s) && dicho.contains(u"groups.lst"_s), qPrintable(dicho));
+            QCOMPARE(contenido(entorno, libro), antes);
         }
     }
 };

@@ -2,11 +2,6 @@
 // show is that it refuses a wrong request, so each row spoils a correct one.
 #include "gateways/banco_pasarela.h"
 
-#include <QEventLoop>
-#include <QTimer>
-
-using namespace Qt::StringLiterals;
-
 namespace {
 // Writes `peticion` to the stand-in and collects the answer until it closes the
 // connection, or for at most five seconds.
@@ -27,45 +22,32 @@ QByteArray intercambiar(quint16 puerto, const QByteArray &peticion) {
 class PruebaSimuladorPasarelas : public QObject {
     Q_OBJECT
 private slots:
-    void formularioErroneo_data() {
-        QTest::addColumn<QString>("pasarela");
-        QTest::addColumn<QByteArray>("cambiar");
-        QTest::addColumn<QByteArray>("por");
-        QTest::addColumn<QString>("problema");
-        // clang-format off
-        QTest::newRow("campo fijo") << u"Amena"_s << "SALUDOS"_ba << "SALUDOZ"_ba << u"el campo combocategoria no vale"_s;
-        QTest::newRow("cookie sin sufijo") << u"Amena"_s << "testcookie\r\n"_ba << "testcookiX\r\n"_ba << u"WEBSMS_TEST_COOKIE"_s;
-        QTest::newRow("cookie de sesion ajena") << u"Movistar"_s << "MOVISTAR0001;idioma=es\r\n"_ba << "MOVISTAR0002;idioma=es\r\n"_ba << u"cookie de sesión"_s;
-        QTest::newRow("sin Cookie2") << u"Movistar"_s << "$Version=\"1\""_ba << "$Version=\"2\""_ba << u"Cookie2"_s;
-        QTest::newRow("cookie del cuerpo distinta") << u"PanoramaActual"_s << "idioma=es\r\n\r\n"_ba << "idioma=en\r\n\r\n"_ba << u"el cuerpo no termina"_s;
-        QTest::newRow("cookie donde no se usa") << u"GsmNet"_s << "Host: envios.gsmnet.es\r\n"_ba << "Host: envios.gsmnet.es\r\nCookie: a=1\r\n"_ba << u"no usa cookies"_s;
-        QTest::newRow("Referer") << u"Navegalia"_s << "ofiweb/sms"_ba << "ofiweb/SMS"_ba << u"Referer"_s;
-        QTest::newRow("Referer de otro host") << u"WebServicio"_s << "webservicio.galeon.com"_ba << "webservicio.geocities.com"_ba << u"Referer"_s;
-        QTest::newRow("Host") << u"GsmNet"_s << "Host: envios.gsmnet.es"_ba << "Host: www.gsmnet.es"_ba << u"Host"_s;
-        QTest::newRow("metodo") << u"Navegalia"_s << "POST /cgi-bin"_ba << "GET /cgi-bin"_ba << u"el método no es POST"_s;
-        QTest::newRow("texto sin codificar") << u"SMSYes"_s << "+tal%2C"_ba << " tal,"_ba << u"no está codificado"_s;
-        QTest::newRow("texto vacio") << u"WebServicio"_s << "&mensaje=%BFQu%E9+tal%2C+%D1and%FA%3F"_ba << "&mensaje="_ba << u"está vacío"_s;
-        QTest::newRow("campo que falta") << u"GsmNet"_s << "&B1=Enviar+Mensaje"_ba << "&B2=Enviar+Mensaje"_ba << u"en ese orden"_s;
-        QTest::newRow("Content-length corto") << u"Amena"_s << "Content-length: 88"_ba << "Content-length: 87"_ba << u"tras el cuerpo"_s;
-        QTest::newRow("Content-length en GET") << u"WebServicio"_s << "urlencoded\r\n"_ba << "urlencoded\r\nContent-length: 0\r\n"_ba << u"GET no lleva"_s;
-        QTest::newRow("directa con credenciales") << u"SMSYes"_s << "Host: sms.smsyes.com\r\n"_ba << "Host: sms.smsyes.com\r\nProxy-Authorization: Basic YTpi\r\n"_ba << u"Proxy-Authorization"_s;
-        // clang-format on
-    }
+    // gateway, bytes of its correct request, what replaces them, the problem named
     void formularioErroneo() {
-        QFETCH(QString, pasarela);
-        QFETCH(QByteArray, cambiar);
-        QFETCH(QByteArray, por);
-        QFETCH(QString, problema);
-        BancoPasarela banco;
-        const Simulador::SimuladorPasarelas &simulador = banco.simulador;
-        banco.comprobarEnvioAceptado(pasarela);
-        QByteArray peticion = simulador.formulariosRecibidos().first().bruta;
-        QVERIFY2(peticion.contains(cambiar), peticion.constData());
-        const QByteArray respuesta = intercambiar(simulador.puerto(), peticion.replace(cambiar, por));
-        QVERIFY2(respuesta.startsWith("HTTP/1.0 400 "), respuesta.left(40).constData());
-        const Simulador::PeticionRecibida &recibida = simulador.peticiones().last();
-        QVERIFY(!recibida.exito);
-        QVERIFY2(recibida.problemas.filter(problema).size() == 1, qPrintable(recibida.problemas.join(u'\n')));
+        // clang-format off
+        const char *casos[][4]{{"Amena", "SALUDOS", "SALUDOZ", "el campo combocategoria no vale"}, {"Amena", "testcookie\r\n", "testcookiX\r\n", "WEBSMS_TEST_COOKIE"},
+            {"Movistar", "MOVISTAR0001;idioma=es\r\n", "MOVISTAR0002;idioma=es\r\n", "cookie de sesión"}, {"Movistar", "$Version=\"1\"", "$Version=\"2\"", "Cookie2"},
+            {"PanoramaActual", "idioma=es\r\n\r\n", "idioma=en\r\n\r\n", "el cuerpo no termina"}, {"GsmNet", "Host: envios.gsmnet.es\r\n", "Host: envios.gsmnet.es\r\nCookie: a=1\r\n", "no usa cookies"},
+            {"Navegalia", "ofiweb/sms", "ofiweb/SMS", "Referer"}, {"WebServicio", "webservicio.galeon.com", "webservicio.geocities.com", "Referer"},
+            {"GsmNet", "Host: envios.gsmnet.es", "Host: www.gsmnet.es", "Host"}, {"Navegalia", "POST /cgi-bin", "GET /cgi-bin", "el método no es POST"},
+            {"SMSYes", "+tal%2C", " tal,", "no está codificado"}, {"WebServicio", "&mensaje=%BFQu%E9+tal%2C+%D1and%FA%3F", "&mensaje=", "está vacío"},
+            {"GsmNet", "&B1=Enviar+Mensaje", "&B2=Enviar+Mensaje", "en ese orden"}, {"Amena", "Content-length: 88", "Content-length: 87", "tras el cuerpo"},
+            {"WebServicio", "urlencoded\r\n", "urlencoded\r\nContent-length: 0\r\n", "GET no lleva"},
+            {"SMSYes", "Host: sms.smsyes.com\r\n", "Host: sms.smsyes.com\r\nProxy-Authorization: Basic YTpi\r\n", "Proxy-Authorization"}};
+        // clang-format on
+        for (const auto &[pasarela, cambiar, por, problema] : casos) {
+            BancoPasarela banco;
+            const Simulador::SimuladorPasarelas &simulador = banco.simulador;
+            banco.comprobarEnvioAceptado(QString::fromLatin1(pasarela));
+            QByteArray peticion = simulador.formulariosRecibidos().first().bruta;
+            QVERIFY2(peticion.contains(cambiar), peticion.constData());
+            const QByteArray respuesta = intercambiar(simulador.puerto(), peticion.replace(cambiar, por));
+            QVERIFY2(respuesta.startsWith("HTTP/1.0 400 "), respuesta.left(40).constData());
+            const Simulador::PeticionRecibida &recibida = simulador.peticiones().last();
+            QVERIFY(!recibida.exito);
+            QVERIFY2(recibida.problemas.filter(QString::fromUtf8(problema)).size() == 1,
+                     qPrintable(recibida.problemas.join(u'\n')));
+        }
     }
 };
 

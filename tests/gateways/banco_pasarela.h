@@ -2,8 +2,6 @@
 
 #include "support/entorno_prueba.h"
 
-#include "common/campos.h"
-#include "config/fichero_configuracion.h"
 #include "gateways/despacho.h"
 #include "gateways/intercambio.h"
 #include "gateways/salida_envio.h"
@@ -42,13 +40,13 @@ struct BancoPasarela {
 
     BancoPasarela() {
         simulador.iniciar();
-        intercambio.desviarConexionesDirectas(QStringLiteral("127.0.0.1"), simulador.puerto());
-        asignarCampo(configuracion.email, QStringLiteral("yo@example.com"));
+        intercambio.desviarConexionesDirectas(u"127.0.0.1"_s, simulador.puerto());
+        asignarCampo(configuracion.email, u"yo@example.com"_s);
     }
 
     void usarProxy(const QString &usuario = {}, const QString &clave = {}, quint16 puerto = 0) {
         configuracion.usarProxy = aFlag(true);
-        asignarCampo(configuracion.proxy, QStringLiteral(" 127.0.0.1 "));
+        asignarCampo(configuracion.proxy, u" 127.0.0.1 "_s);
         asignarCampo(configuracion.puerto, QString::number(puerto ? puerto : simulador.puerto()));
         asignarCampo(configuracion.usuario, usuario);
         asignarCampo(configuracion.password, clave);
@@ -58,21 +56,20 @@ struct BancoPasarela {
         return simulador.peticiones().isEmpty() ? QByteArray() : simulador.peticiones().last().bruta;
     }
 
-    void enviar(const QString &pasarela, const QString &mensaje,
-                const QString &prefijo = QStringLiteral("34"), bool inverso = false) {
-        Pasarelas::enviarMensaje(intercambio, pasarela, prefijo, QStringLiteral("600000001"), mensaje,
-                                 inverso);
+    void enviar(const QString &pasarela, const QString &mensaje, const QString &prefijo = u"34"_s,
+                bool inverso = false) {
+        Pasarelas::enviarMensaje(intercambio, pasarela, prefijo, u"600000001"_s, mensaje, inverso);
     }
 
     // Sends a short accented message through `pasarela` and checks that the stand-in
     // took exactly one form, found nothing wrong in it, and that the send succeeded.
     void comprobarEnvioAceptado(const QString &pasarela) {
-        enviar(pasarela, QStringLiteral("¿Qué tal, Ñandú?"));
+        enviar(pasarela, u"¿Qué tal, Ñandú?"_s);
         const auto formularios = simulador.formulariosRecibidos();
-        QVERIFY2(formularios.size() == 1, qPrintable(salida.lineas.join(QLatin1Char('\n'))));
+        QVERIFY2(formularios.size() == 1, qPrintable(salida.lineas.join(u'\n')));
         QCOMPARE(formularios.first().problemas, QStringList());
         QVERIFY(formularios.first().exito);
-        QCOMPARE(salida.lineas.last(), QStringLiteral("Mensaje enviado correctamente"));
+        QCOMPARE(salida.lineas.last(), u"Mensaje enviado correctamente"_s);
     }
 };
 

@@ -2,11 +2,7 @@
 
 #include "common/tiempos.h"
 
-#include <QElapsedTimer>
-#include <QTimer>
-
 using namespace Pasarelas;
-using namespace Qt::StringLiterals;
 
 namespace {
 const QString noEnviado = u"El mensaje NO ha sido enviado"_s;
@@ -21,39 +17,35 @@ struct Particion {
     QStringList enviadas; // in the order they go out, as the gateway decodes them
 };
 } // namespace
-Q_DECLARE_METATYPE(Particion)
 
 class PruebaDespacho : public QObject {
     Q_OBJECT
 private slots:
-    // clang-format off
-    void partir_data() {
-        QTest::addColumn<Particion>("caso");
-        const QString a = QString(125, u'a');
-        QTest::newRow("130 en una parte") << Particion{{}, QString(130, u'a'), false, {QString(130, u'a')}};
-        QTest::newRow("131 en dos") << Particion{{}, QString(131, u'a'), false, {u"(1/2)"_s + a, u"(2/2)aaaaaa"_s}};
-        QTest::newRow("250 en dos") << Particion{{}, QString(250, u'a'), false, {u"(1/2)"_s + a, u"(2/2)"_s + a}};
-        QTest::newRow("firma delante") << Particion{u"Yo:"_s, u"Hola"_s, false, {u"Yo:Hola"_s}};
-        QTest::newRow("firma cuenta") << Particion{u"Yo:"_s, QString(128, u'a'), false, {u"(1/2)Yo:"_s + QString(122, u'a'), u"(2/2)aaaaaa"_s}};
-        QTest::newRow("blancos finales no cuentan") << Particion{{}, QString(250, u'a') + u"     "_s, false, {u"(1/2)"_s + a, u"(2/2)"_s + a}};
-        // 249 characters without the line breaks, 253 with them: three parts, all labelled "/3".
-        QTest::newRow("saltos que pasan de 250") << Particion{{}, QString(124, u'a') + u"\r\n"_s + QString(124, u'b') + u"\r\nc"_s, false, {u"(1/3)"_s + QString(124, u'a'), u"(2/3)"_s + QString(124, u'b'), u"(3/3)c"_s}};
-        QTest::newRow("orden inverso") << Particion{{}, QString(260, u'a'), true, {u"(3/3)aaaaaaaaaa"_s, u"(2/3)"_s + a, u"(1/3)"_s + a}};
-    }
-    // clang-format on
     void partir() {
-        QFETCH(Particion, caso);
-        BancoPasarela banco;
-        asignarCampo(configuracion.firma, caso.firma);
-        banco.enviar(u"  Amena "_s, caso.mensaje, u"34"_s, caso.inverso);
-        QStringList enviadas;
-        for (const Simulador::PeticionRecibida &formulario : banco.simulador.formulariosRecibidos())
-            enviadas.append(formulario.campo(u"msg"_s));
-        QCOMPARE(enviadas, caso.enviadas);
-        const qsizetype partes = caso.enviadas.size();
-        QCOMPARE(banco.salida.lineas.first(), u"Enviando mensaje a +34:600000001 a traves de Amena"_s +
-                                                  (partes > 1 ? u" en %1 partes"_s.arg(partes) : QString()));
-        QCOMPARE(banco.salida.lineas.count(exito), partes);
+        const QString a = QString(125, u'a');
+        // clang-format off
+        const Particion casos[]{{{}, QString(130, u'a'), false, {QString(130, u'a')}}, {{}, QString(131, u'a'), false, {u"(1/2)"_s + a, u"(2/2)aaaaaa"_s}},
+            {{}, QString(250, u'a'), false, {u"(1/2)"_s + a, u"(2/2)"_s + a}}, {u"Yo:"_s, u"Hola"_s, false, {u"Yo:Hola"_s}},
+            {u"Yo:"_s, QString(128, u'a'), false, {u"(1/2)Yo:"_s + QString(122, u'a'), u"(2/2)aaaaaa"_s}},
+            {{}, QString(250, u'a') + u"     "_s, false, {u"(1/2)"_s + a, u"(2/2)"_s + a}},
+            // 249 characters without the line breaks, 253 with them: three parts, all labelled "/3".
+            {{}, QString(124, u'a') + u"\r\n"_s + QString(124, u'b') + u"\r\nc"_s, false, {u"(1/3)"_s + QString(124, u'a'), u"(2/3)"_s + QString(124, u'b'), u"(3/3)c"_s}},
+            {{}, QString(260, u'a'), true, {u"(3/3)aaaaaaaaaa"_s, u"(2/3)"_s + a, u"(1/3)"_s + a}}};
+        // clang-format on
+        for (const Particion &caso : casos) {
+            BancoPasarela banco;
+            asignarCampo(configuracion.firma, caso.firma);
+            banco.enviar(u"  Amena "_s, caso.mensaje, u"34"_s, caso.inverso);
+            QStringList enviadas;
+            for (const Simulador::PeticionRecibida &formulario : banco.simulador.formulariosRecibidos())
+                enviadas.append(formulario.campo(u"msg"_s));
+            QCOMPARE(enviadas, caso.enviadas);
+            const qsizetype partes = caso.enviadas.size();
+            QCOMPARE(banco.salida.lineas.first(),
+                     u"Enviando mensaje a +34:600000001 a traves de Amena"_s +
+                         (partes > 1 ? u" en %1 partes"_s.arg(partes) : QString()));
+            QCOMPARE(banco.salida.lineas.count(exito), partes);
+        }
     }
 
     // Six failed attempts give up the part, and the next part is still sent and

@@ -2,14 +2,11 @@
 
 #include "common/tiempos.h"
 
-#include <QElapsedTimer>
 #include <QTcpServer>
-#include <QTimer>
 
 #include <sys/socket.h>
 
 using namespace Pasarelas;
-using namespace Qt::StringLiterals;
 
 namespace {
 // A loopback server that answers the first request of each connection, once its
@@ -64,7 +61,6 @@ struct Caso {
     QString mostrada; // the answer as shown: every LF made CR LF
 };
 } // namespace
-Q_DECLARE_METATYPE(Caso)
 
 class PruebaIntercambio : public QObject {
     Q_OBJECT
@@ -76,38 +72,37 @@ class PruebaIntercambio : public QObject {
     }
 
 private slots:
-    // clang-format off
-    void respuesta_data() {
-        QTest::addColumn<Caso>("caso");
-        const QString ok = u"HTTP/1.0 200 OK\r\r\n\r\r\nOK"_s;
-        QTest::newRow("distinta caja") << Caso{{"HTTP/1.0 200 OK\r\n\r\nmessage has been sent"}, F::cerrar, u"SENT"_s, false, u"HTTP/1.0 200 OK\r\r\n\r\r\nmessage has been sent"_s};
-        QTest::newRow("en una cabecera") << Caso{{"HTTP/1.0 302\r\nLocation: /envios/enviado.htm\r\n"}, F::cerrar, u"/envios/enviado.htm"_s, true, u"HTTP/1.0 302\r\r\nLocation: /envios/enviado.htm\r\r\n"_s};
-        QTest::newRow("saltos LF y acentos") << Caso{{"A\nB\r\ncon \xE9xito \x80"}, F::cerrar, u"con éxito €"_s, true, u"A\r\nB\r\r\ncon éxito €"_s};
-        QTest::newRow("trozos antes del cierre") << Caso{{"HTTP/1.0 200 OK\r\n\r\n", "O", "K"}, F::cerrar, u"OK"_s, true, ok};
-        QTest::newRow("nunca contesta") << Caso{{}, F::mantener, u"OK"_s, false, u""_s};
-        QTest::newRow("nunca cierra") << Caso{{"HTTP/1.0 200 OK\r\n\r\nOK"}, F::mantener, u"OK"_s, true, ok};
-        QTest::newRow("reinicio a medias") << Caso{{"HTTP/1.0 200 OK\r\n\r\nO", "K"}, F::reiniciar, u"OK"_s, true, ok};
-        QTest::newRow("enorme") << Caso{{"OK" + QByteArray(2 * Intercambio::limiteRespuesta, 'x')}, F::cerrar, u"OK"_s, true, u"OK"_s + QString(Intercambio::limiteRespuesta - 2, u'x')};
-    }
-    // clang-format on
     // The success text is searched, case-sensitively, in whatever arrived until the
     // server closed or the answer time ran out.
     void respuesta() {
-        QFETCH(Caso, caso);
-        BancoPasarela banco;
-        ServidorGuionado servidor;
-        servidor.trozos = caso.trozos;
-        servidor.final = caso.final;
-        prepararPeticion(banco, servidor.puerto(), caso.exito);
-        QElapsedTimer reloj;
-        reloj.start();
-        QCOMPARE(banco.intercambio.enviarPeticion(), caso.aceptado);
-        QCOMPARE(reloj.elapsed() >= tiempos().respuestaMs - 20, caso.final == F::mantener);
-        QCOMPARE(banco.salida.lineas,
-                 QStringList(caso.aceptado ? QStringLiteral("Mensaje enviado correctamente")
-                                           : QStringLiteral("El mensaje NO ha sido enviado")));
-        QCOMPARE(banco.salida.respuestas, QStringList(caso.mostrada));
-        QCOMPARE(banco.socket.state(), QAbstractSocket::UnconnectedState);
+        const QString ok = u"HTTP/1.0 200 OK\r\r\n\r\r\nOK"_s;
+        // clang-format off
+        const Caso casos[]{
+            {{"HTTP/1.0 200 OK\r\n\r\nmessage has been sent"}, F::cerrar, u"SENT"_s, false, u"HTTP/1.0 200 OK\r\r\n\r\r\nmessage has been sent"_s}, // distinta caja
+            {{"HTTP/1.0 302\r\nLocation: /envios/enviado.htm\r\n"}, F::cerrar, u"/envios/enviado.htm"_s, true, u"HTTP/1.0 302\r\r\nLocation: /envios/enviado.htm\r\r\n"_s}, // en una cabecera
+            {{"A\nB\r\ncon \xE9xito \x80"}, F::cerrar, u"con éxito €"_s, true, u"A\r\nB\r\r\ncon éxito €"_s}, // saltos LF y acentos
+            {{"HTTP/1.0 200 OK\r\n\r\n", "O", "K"}, F::cerrar, u"OK"_s, true, ok}, // trozos antes del cierre
+            {{}, F::mantener, u"OK"_s, false, u""_s}, // nunca contesta
+            {{"HTTP/1.0 200 OK\r\n\r\nOK"}, F::mantener, u"OK"_s, true, ok}, // nunca cierra
+            {{"HTTP/1.0 200 OK\r\n\r\nO", "K"}, F::reiniciar, u"OK"_s, true, ok}, // reinicio a medias
+            {{"OK" + QByteArray(2 * Intercambio::limiteRespuesta, 'x')}, F::cerrar, u"OK"_s, true, u"OK"_s + QString(Intercambio::limiteRespuesta - 2, u'x')}, // enorme
+        };
+        // clang-format on
+        for (const Caso &caso : casos) {
+            BancoPasarela banco;
+            ServidorGuionado servidor;
+            servidor.trozos = caso.trozos;
+            servidor.final = caso.final;
+            prepararPeticion(banco, servidor.puerto(), caso.exito);
+            QElapsedTimer reloj;
+            reloj.start();
+            QCOMPARE(banco.intercambio.enviarPeticion(), caso.aceptado);
+            QCOMPARE(reloj.elapsed() >= tiempos().respuestaMs - 20, caso.final == F::mantener);
+            QCOMPARE(banco.salida.lineas, QStringList(caso.aceptado ? u"Mensaje enviado correctamente"_s
+                                                                    : u"El mensaje NO ha sido enviado"_s));
+            QCOMPARE(banco.salida.respuestas, QStringList(caso.mostrada));
+            QCOMPARE(banco.socket.state(), QAbstractSocket::UnconnectedState);
+        }
     }
 
     // Only the connected state ends the connect wait: a refusal waits out the limit.

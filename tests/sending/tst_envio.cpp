@@ -1,22 +1,10 @@
-#include "app/ventana_prueba.h"
+#include "support/entorno_prueba.h"
 
-#include "app/frm_principal.h"
 #include "common/caja_log.h"
-#include "common/campos.h"
 #include "common/reloj.h"
-#include "config/fichero_configuracion.h"
 #include "sending/frm_envio.h"
 #include "sending/pagina_respuesta.h"
 #include "simulador_pasarelas.h"
-
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 frmEnvio *ventanaEnvio() {
@@ -36,42 +24,37 @@ void alTerminarEnvio(std::function<void(frmEnvio *)> alTerminar = [](frmEnvio *)
 }
 
 // A main window with an address book, sending through the stand-in as its proxy.
-struct Banco {
-    EntornoPrueba entorno;
+struct Banco : Escritorio {
     Simulador::SimuladorPasarelas simulador;
-    std::unique_ptr<frmPrincipal> ventana;
 
-    Banco() {
+    Banco()
+        // clang-format off
+        : Escritorio({ninguno, u"Amigos"_s}, {{u"Ana"_s, u"600000001"_s, u"Amigos"_s}, {u"Luis"_s, u"600000002"_s, u"Amigos"_s},
+                     {u"Eva"_s, u"600000003"_s, ninguno}, {u"Ana"_s, u"600000004"_s, ninguno}}) {
+        // clang-format on
         simulador.iniciar();
         Configuracion propia = Configuracion::porDefecto();
         propia.usarProxy = propia.usarLog = -1;
-        asignarCampo(propia.proxy, QStringLiteral("127.0.0.1"));
+        asignarCampo(propia.proxy, u"127.0.0.1"_s);
         asignarCampo(propia.puerto, QString::number(simulador.puerto()));
-        asignarCampo(propia.numero, QStringLiteral("611222333"));
+        asignarCampo(propia.numero, u"611222333"_s);
         grabarConfiguracion(propia);
         leerConfiguracion();
-        escribirAgenda(entorno, {u"Ninguno"_s, u"Amigos"_s},
-                       {{u"Ana"_s, u"600000001"_s, u"Amigos"_s},
-                        {u"Luis"_s, u"600000002"_s, u"Amigos"_s},
-                        {u"Eva"_s, u"600000003"_s, u"Ninguno"_s},
-                        {u"Ana"_s, u"600000004"_s, u"Ninguno"_s}});
-        ventana = std::make_unique<frmPrincipal>();
-        ventana->cargarAgenda();
-        ventana->cmbPasarela->setCurrentText(QStringLiteral("Navegalia"));
-        ventana->ponerTextoMensaje(QStringLiteral("Año"));
-        ventana->show();
+        principal.cmbPasarela->setCurrentText(u"Navegalia"_s);
+        principal.ponerTextoMensaje(u"Año"_s);
+        principal.show();
     }
 
     // The numbers the gateway's form received, in order.
     QStringList numerosRecibidos() const {
         QStringList numeros;
         for (const Simulador::PeticionRecibida &peticion : simulador.peticiones())
-            numeros.append(peticion.campo(QStringLiteral("tNumber")));
+            numeros.append(peticion.campo(u"tNumber"_s));
         return numeros;
     }
 
     void seleccionar(const char *lista, const QString &texto) {
-        QAbstractItemView *v = vista(ventana.get(), lista);
+        QAbstractItemView *v = vista(&principal, lista);
         QVERIFY2(textosDe(v).contains(texto), qPrintable(texto));
         v->setCurrentIndex(v->model()->index(int(textosDe(v).indexOf(texto)), 0));
     }
@@ -81,70 +64,64 @@ struct Banco {
 class PruebaEnvio : public QObject {
     Q_OBJECT
 private slots:
-    // clang-format off
-    void destinatarios_data() {
-        QTest::addColumn<QStringList>("lista");
-        QTest::addColumn<QStringList>("seleccion"); // contact, group, typed number
-        QTest::addColumn<QStringList>("numeros");
-        const QString amigos = u"Amigos                   "_s;
-        // Both entries named Ana, then the group (Ana again), then the typed number.
-        QTest::newRow("lista") << QStringList{u"#Ana"_s, u"&Amigos                  "_s, u"@+34:600000009"_s} << QStringList{u"Eva"_s, {}, {}} << QStringList{u"600000001"_s, u"600000004"_s, u"600000001"_s, u"600000002"_s, u"600000009"_s};
-        QTest::newRow("lista sin caja ni prefijo") << QStringList{u"#ana"_s, u"@600000009"_s} << QStringList{{}, {}, {}} << QStringList{};
-        QTest::newRow("contacto") << QStringList{} << QStringList{u"Ana"_s, {}, {}} << QStringList{u"600000001"_s, u"600000004"_s};
-        QTest::newRow("grupo") << QStringList{} << QStringList{{}, amigos, {}} << QStringList{u"600000001"_s, u"600000002"_s};
-        QTest::newRow("numero escrito") << QStringList{} << QStringList{{}, {}, u" 600000008 "_s} << QStringList{u"600000008"_s};
-        QTest::newRow("contacto y grupo") << QStringList{} << QStringList{u"Eva"_s, amigos, {}} << QStringList{};
-        QTest::newRow("nada") << QStringList{} << QStringList{{}, {}, {}} << QStringList{};
-    }
-    // clang-format on
     // Who a send goes to: the list when it has entries, else what is selected or
     // typed; with nobody to send to, the user is told. One send-log entry per number.
     void destinatarios() {
-        QFETCH(QStringList, lista);
-        QFETCH(QStringList, seleccion);
-        QFETCH(QStringList, numeros);
-        Banco banco;
-        banco.ventana->lstEnvio->addItems(lista);
-        if (!seleccion[0].isEmpty())
-            banco.seleccionar("lstContactos", seleccion[0]);
-        if (!seleccion[1].isEmpty())
-            banco.seleccionar("lstGrupo", seleccion[1]);
-        banco.ventana->txtEnvio->setText(seleccion[2]);
-        const bool nadie = numeros.isEmpty() && lista.isEmpty(); // the window closes itself
-        QString log;
-        if (!nadie)
-            alTerminarEnvio([&](frmEnvio *envio) { log = envio->textoLog(); });
-        banco.ventana->btnEnviar->click();
-        QCOMPARE(banco.numerosRecibidos(), numeros);
-        const QString nadieAQuien =
-            u"Debe añadir a alguien en la lista de destinatarios para poder enviar el mensaje"_s;
-        QCOMPARE(banco.entorno.avisos, nadie ? QStringList{nadieAQuien} : QStringList());
-        QCOMPARE(log.count(u"Mensaje enviado correctamente\r\n"_s), numeros.size());
-        // One entry per number, appended in Windows-1252 with CR LF.
-        const QDateTime momento = EntornoPrueba::momentoFijo();
-        QByteArray entradas;
-        for (const QString &numero : numeros)
-            entradas += "Zarcel - " +
-                        (Reloj::fechaCorta(momento) + u' ' + Reloj::horaCorta(momento)).toUtf8() +
-                        "\r\n Pasarela: Navegalia\r\n Enviado al telefono +34:" + numero.toLatin1() +
-                        "\r\n Mensaje: A\xF1o\r\n\r\n";
-        QCOMPARE(banco.entorno.leerFichero(u"zarcel.log"_s), entradas);
-        if (!numeros.isEmpty())
-            QVERIFY(log.startsWith(u"Enviando mensaje a +34:%1 a traves de Navegalia\r\n"_s.arg(numeros[0])));
-        QCOMPARE(banco.ventana->lstEnvio->count(), lista.size());
+        const QString amigos = u"Amigos                   "_s;
+        // list; contact, group, typed number selected; numbers the gateway gets
+        // clang-format off
+        const std::tuple<QStringList, QStringList, QStringList> casos[]{
+            // Both entries named Ana, then the group (Ana again), then the typed number.
+            {{u"#Ana"_s, u"&Amigos                  "_s, u"@+34:600000009"_s}, {u"Eva"_s, {}, {}}, {u"600000001"_s, u"600000004"_s, u"600000001"_s, u"600000002"_s, u"600000009"_s}},
+            {{u"#ana"_s, u"@600000009"_s}, {{}, {}, {}}, {}}, {{}, {u"Ana"_s, {}, {}}, {u"600000001"_s, u"600000004"_s}},
+            {{}, {{}, amigos, {}}, {u"600000001"_s, u"600000002"_s}}, {{}, {{}, {}, u" 600000008 "_s}, {u"600000008"_s}},
+            {{}, {u"Eva"_s, amigos, {}}, {}}, {{}, {{}, {}, {}}, {}}};
+        // clang-format on
+        for (const auto &[lista, seleccion, numeros] : casos) {
+            Banco banco;
+            banco.principal.lstEnvio->addItems(lista);
+            if (!seleccion[0].isEmpty())
+                banco.seleccionar("lstContactos", seleccion[0]);
+            if (!seleccion[1].isEmpty())
+                banco.seleccionar("lstGrupo", seleccion[1]);
+            banco.principal.txtEnvio->setText(seleccion[2]);
+            const bool nadie = numeros.isEmpty() && lista.isEmpty(); // the window closes itself
+            QString log;
+            if (!nadie)
+                alTerminarEnvio([&](frmEnvio *envio) { log = envio->textoLog(); });
+            banco.principal.btnEnviar->click();
+            QCOMPARE(banco.numerosRecibidos(), numeros);
+            const QString nadieAQuien =
+                u"Debe añadir a alguien en la lista de destinatarios para poder enviar el mensaje"_s;
+            QCOMPARE(banco.entorno.avisos, nadie ? QStringList{nadieAQuien} : QStringList());
+            QCOMPARE(log.count(u"Mensaje enviado correctamente\r\n"_s), numeros.size());
+            // One entry per number, appended in Windows-1252 with CR LF.
+            const QDateTime momento = EntornoPrueba::momentoFijo();
+            QByteArray entradas;
+            for (const QString &numero : numeros)
+                entradas += "Zarcel - " +
+                            (Reloj::fechaCorta(momento) + u' ' + Reloj::horaCorta(momento)).toUtf8() +
+                            "\r\n Pasarela: Navegalia\r\n Enviado al telefono +34:" + numero.toLatin1() +
+                            "\r\n Mensaje: A\xF1o\r\n\r\n";
+            QCOMPARE(banco.entorno.leerFichero(u"zarcel.log"_s), entradas);
+            if (!numeros.isEmpty())
+                QVERIFY(
+                    log.startsWith(u"Enviando mensaje a +34:%1 a traves de Navegalia\r\n"_s.arg(numeros[0])));
+            QCOMPARE(banco.principal.lstEnvio->count(), lista.size());
+        }
     }
 
     // A wrong typed number is refused; the window waits for the user to cancel.
     void numeroEscritoIncorrecto() {
         Banco banco;
-        banco.ventana->txtEnvio->setText(u"600 000 001"_s);
+        banco.principal.txtEnvio->setText(u"600 000 001"_s);
         bool comprobado = false;
         alAbrirseModal([&](QWidget *) {
             QTRY_VERIFY2_WITH_TIMEOUT(!banco.entorno.avisos.isEmpty(), "no warning was shown", 3000);
             QCOMPARE(ventanaEnvio()->btnCerrar->text(), u"&Cancelar"_s);
             comprobado = true;
         });
-        banco.ventana->btnEnviar->click();
+        banco.principal.btnEnviar->click();
         QVERIFY(comprobado);
         QCOMPARE(banco.entorno.avisos,
                  QStringList{u"El número de teléfono contiene caracteres incorrectos"_s});
@@ -156,7 +133,7 @@ private slots:
     void escapeCancelaYLuegoCierra() {
         Banco banco;
         for (int i = 1; i <= 5; ++i)
-            banco.ventana->lstEnvio->addItem(u"@+34:60000000%1"_s.arg(i));
+            banco.principal.lstEnvio->addItem(u"@+34:60000000%1"_s.arg(i));
         QString textoTrasPrimerEscape;
         connect(&banco.simulador, &Simulador::SimuladorPasarelas::peticionRecibida, this, [&] {
             if (banco.simulador.peticiones().size() == 3) {
@@ -169,7 +146,7 @@ private slots:
             QTest::keyClick(envio->txtEnvio, Qt::Key_Escape);
             cerradaConEscape = !envio->isVisible();
         });
-        banco.ventana->btnEnviar->click();
+        banco.principal.btnEnviar->click();
         QCOMPARE(textoTrasPrimerEscape, u"&Cerrar"_s);
         QVERIFY(cerradaConEscape);
         QCOMPARE(banco.numerosRecibidos(), QStringList({u"600000001"_s, u"600000002"_s, u"600000003"_s}));
@@ -178,17 +155,17 @@ private slots:
     // The commands check the message and the own number; the test message goes to that number.
     void mensajeDePrueba() {
         Banco banco;
-        banco.ventana->ponerTextoMensaje(u"   "_s);
-        banco.ventana->btnEnviar->click();
+        banco.principal.ponerTextoMensaje(u"   "_s);
+        banco.principal.btnEnviar->click();
         asignarCampo(configuracion.numero, u"  "_s);
-        banco.ventana->mnuMensajesPrueba->trigger();
+        banco.principal.mnuMensajesPrueba->trigger();
         QCOMPARE(banco.entorno.avisos,
                  QStringList({u"El mensaje esta vacio"_s,
                               u"No has especificado tu número de teléfono en la configuración"_s}));
         QVERIFY(banco.simulador.peticiones().isEmpty());
         leerConfiguracion();
         alTerminarEnvio();
-        banco.ventana->mnuMensajesPrueba->trigger();
+        banco.principal.mnuMensajesPrueba->trigger();
         QCOMPARE(banco.numerosRecibidos(), QStringList{u"611222333"_s});
         const QDateTime ahora = EntornoPrueba::momentoFijo();
         QCOMPARE(banco.simulador.peticiones().first().campo(u"mBody"_s),
@@ -200,7 +177,7 @@ private slots:
     void mostrarEnNavegador() {
         Banco banco;
         qputenv("TMP", banco.entorno.carpeta().toLocal8Bit());
-        banco.ventana->lstEnvio->addItem(u"@+34:600000001"_s);
+        banco.principal.lstEnvio->addItem(u"@+34:600000001"_s);
         QString respuesta;
         alTerminarEnvio([&](frmEnvio *envio) {
             respuesta = envio->textoRespuesta();
@@ -208,7 +185,7 @@ private slots:
             QVERIFY(envio->txtDebug->isVisible());
             envio->btnMostrarNav->click();
         });
-        banco.ventana->btnEnviar->click();
+        banco.principal.btnEnviar->click();
         qunsetenv("TMP");
         QVERIFY(respuesta.startsWith(u"HTTP/1.0 200"_s));
         QCOMPARE(banco.entorno.leerFichero(u"zrc9933.html"_s),

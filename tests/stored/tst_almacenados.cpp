@@ -1,7 +1,5 @@
-#include "app/ventana_prueba.h"
+#include "support/entorno_prueba.h"
 
-#include "app/frm_principal.h"
-#include "common/campos.h"
 #include "stored/arbol_mensajes.h"
 #include "stored/fecha_ole.h"
 #include "stored/fichero_mensaje.h"
@@ -9,11 +7,7 @@
 #include "stored/frm_grabar_mensaje.h"
 #include "stored/registros_mensaje.h"
 
-#include <QtWidgets>
-
 #include <cmath>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 const QString amigos = u"&Amigos"_s + QString(19, u' ');
@@ -94,17 +88,6 @@ private slots:
         entorno.escribirFichero(u"1111.zrc"_s, {});
         QCOMPARE(nuevoFicheroMensaje([&numeros] { return numeros.takeFirst(); }),
                  entorno.ruta(u"8011001A.zrc"_s));
-    }
-
-    void discoLlenoNoDejaNada() {
-        EntornoPrueba entorno;
-        {
-            DiscoLleno disco(40);
-            QVERIFY(!grabarMensaje(u"Cita"_s, 0, {u"#Ana"_s, u"#Luis"_s}, u"hola"_s));
-        }
-        QVERIFY(entorno.avisos.size() == 1 &&
-                entorno.avisos.first().startsWith(u"No se ha podido grabar el mensaje"_s));
-        QCOMPARE(QDir(entorno.carpeta()).entryList(QDir::Files), QStringList());
     }
 
     // What can be read is kept; the title node is there whenever the file opened.

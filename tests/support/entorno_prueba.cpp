@@ -6,13 +6,7 @@
 #include "common/navegador.h"
 #include "common/reloj.h"
 #include "common/tiempos.h"
-#include "config/fichero_configuracion.h"
 #include "config/registro.h"
-
-#include <QDir>
-#include <QFile>
-#include <QPointer>
-#include <QTimer>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -46,7 +40,7 @@ EntornoPrueba::~EntornoPrueba() {
     Dialogos::modoPrueba(true); // queues emptied; a stray dialog still never blocks
     Reloj::fijar({});
     tiempos() = Tiempos{};
-    registro::fijarCarpetaArranque(temporal.filePath(QStringLiteral("autostart-cerrado")));
+    registro::fijarCarpetaArranque(temporal.filePath(u"autostart-cerrado"_s));
     fijarRutaAplicacion(QString());
 }
 

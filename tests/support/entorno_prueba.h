@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QListWidget>
-#include <QQueue>
-#include <QStringList>
-#include <QTemporaryDir>
+#include "addressbook/agenda_prueba.h"
+#include "app/frm_principal.h"
+#include "config/fichero_configuracion.h"
+
 #include <QTest>
+#include <QtWidgets>
 
 #include <functional>
+
+using namespace Qt::StringLiterals;
 
 // Everything a test needs to run the program's code in isolation: a fresh
 // application folder, autostart kept away from the user's files, short waits,
@@ -23,7 +24,7 @@ public:
 
     QString carpeta() const { return temporal.path(); }
     QString ruta(const QString &nombre) const { return temporal.filePath(nombre); }
-    QString carpetaArranque() const { return temporal.filePath(QStringLiteral("autostart")); }
+    QString carpetaArranque() const { return temporal.filePath(u"autostart"_s); }
 
     // Texts of the message boxes shown so far, in order.
     QStringList avisos;
@@ -74,6 +75,77 @@ public:
 private:
     qint64 limiteAnterior;
     qint64 limiteMaximo;
+};
+
+// Gives up within three seconds, saying what did not happen.
+#define ESPERAR(condicion, que) QTRY_VERIFY2_WITH_TIMEOUT(condicion, que, 3000)
+
+inline QAbstractItemView *vista(QWidget *ventana, const char *nombre) {
+    return buscarControl<QAbstractItemView>(ventana, QString::fromLatin1(nombre));
+}
+
+// As the platform delivers it: the first click selects, then the double click.
+inline void dobleClic(QAbstractItemView *lista, int fila) {
+    const QPoint centro = lista->visualRect(lista->model()->index(fila, 0)).center();
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, centro);
+    QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, centro);
+}
+
+// Runs `orden` and gives "objectName|title" of the modal window it opened (closing
+// it at once, so a window opened by mistake never blocks), or "".
+inline QString ventanaModalDe(const std::function<void()> &orden) {
+    QString nombre;
+    QTimer::singleShot(0, [&nombre] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            nombre = modal->objectName() + u'|' + modal->windowTitle();
+            modal->close();
+        }
+    });
+    orden();
+    QCoreApplication::processEvents(); // lets the timer go when nothing opened
+    return nombre;
+}
+
+// Runs `accion` on the next modal window, which must be a T.
+template <typename T, typename F> void alAbrirse(F accion) {
+    alAbrirseModal([accion](QWidget *modal) {
+        T *ventana = qobject_cast<T *>(modal);
+        QVERIFY2(ventana, qPrintable(modal->objectName()));
+        accion(ventana);
+    });
+}
+
+// The group every address book has.
+inline const QString ninguno = u"Ninguno"_s;
+
+struct ContactoPrueba {
+    QString nombre, telefono, grupo;
+    qint16 reves = 0;
+    QString prefijo = u"34"_s;
+};
+
+// Writes groups.lst and contacts.lst of an address book.
+inline void escribirAgenda(const EntornoPrueba &entorno, const QStringList &grupos,
+                           const QList<ContactoPrueba> &contactos) {
+    QByteArray bytesGrupos, bytesContactos;
+    for (const QString &grupo : grupos)
+        bytesGrupos += grupoCifrado(grupo);
+    for (const ContactoPrueba &c : contactos)
+        bytesContactos += contactoCifrado(c.nombre, c.prefijo, c.telefono, c.grupo, c.reves);
+    entorno.escribirFichero(u"groups.lst"_s, bytesGrupos);
+    entorno.escribirFichero(u"contacts.lst"_s, bytesContactos);
+}
+
+// A fresh folder and a main window over it; given an address book, the book is written
+// there and the window's lists are loaded from it.
+struct Escritorio {
+    Escritorio() = default;
+    Escritorio(const QStringList &grupos, const QList<ContactoPrueba> &contactos) {
+        escribirAgenda(entorno, grupos, contactos);
+        principal.cargarAgenda();
+    }
+    EntornoPrueba entorno;
+    frmPrincipal principal;
 };
 
 // main() for a suite: offscreen windows and an application that does not quit

@@ -6,8 +6,8 @@ namespace {
 const QChar separador = QLatin1Char(':');
 
 // The flag part as a number: an optional sign and the leading digits; anything else reads as 0.
-bool leerFlag(const QString &resto) {
-    const QString texto = resto.trimmed();
+bool leerFlag(QStringView resto) {
+    const QStringView texto = resto.trimmed();
     qsizetype i = (texto.startsWith(QLatin1Char('-')) || texto.startsWith(QLatin1Char('+'))) ? 1 : 0;
     for (; i < texto.size() && texto.at(i).isDigit(); ++i) {
         if (texto.at(i) != QLatin1Char('0'))
@@ -16,8 +16,7 @@ bool leerFlag(const QString &resto) {
     return false;
 }
 
-// The parts written one after the other into one allocation: loading a full book
-// builds 32,767 keys and as many labels.
+// The parts written one after the other into one allocation.
 QString unir(std::initializer_list<QStringView> partes) {
     qsizetype total = 0;
     for (QStringView parte : partes)
@@ -28,49 +27,45 @@ QString unir(std::initializer_list<QStringView> partes) {
         destino = std::copy(parte.begin(), parte.end(), destino);
     return texto;
 }
+
+// The text before each of the first three ":"; a part with no ":" after it takes the
+// rest and leaves the next ones empty. Returns where the flag starts, or -1.
+qsizetype partir(QStringView clave, QStringView (&partes)[3]) {
+    qsizetype inicio = 0;
+    for (QStringView &parte : partes) {
+        const qsizetype fin = clave.indexOf(separador, inicio);
+        if (fin < 0) {
+            parte = clave.sliced(inicio);
+            return -1;
+        }
+        parte = clave.sliced(inicio, fin - inicio);
+        inicio = fin + 1;
+    }
+    return inicio;
+}
 } // namespace
 
 QString ClaveContacto::clave() const {
-    return clave(nombre, prefijo, telefono, envioReves);
-}
-
-QString ClaveContacto::texto() const {
-    return texto(nombre, prefijo, telefono);
-}
-
-QString ClaveContacto::clave(QStringView nombre, QStringView prefijo, QStringView telefono, bool envioReves) {
     const QChar flag = envioReves ? QLatin1Char('1') : QLatin1Char('0');
     return unir({nombre, QStringView(&separador, 1), prefijo, QStringView(&separador, 1), telefono,
                  QStringView(&separador, 1), QStringView(&flag, 1)});
 }
 
-QString ClaveContacto::texto(QStringView nombre, QStringView prefijo, QStringView telefono) {
-    return unir({nombre, u":+", prefijo, telefono});
+QString ClaveContacto::texto(QStringView clave) {
+    QStringView partes[3];
+    partir(clave, partes);
+    return unir({partes[0], u":+", partes[1], partes[2]});
 }
 
-ClaveContacto ClaveContacto::desdeClave(const QString &clave) {
-    ClaveContacto partes;
-    QString *destino[] = {&partes.nombre, &partes.prefijo, &partes.telefono};
-    qsizetype inicio = 0;
-    for (QString *parte : destino) {
-        const qsizetype fin = clave.indexOf(separador, inicio);
-        if (fin < 0) {
-            *parte = clave.mid(inicio);
-            return partes;
-        }
-        *parte = clave.mid(inicio, fin - inicio);
-        inicio = fin + 1;
-    }
-    partes.envioReves = leerFlag(clave.mid(inicio));
-    return partes;
+ClaveContacto ClaveContacto::desdeClave(QStringView clave) {
+    QStringView partes[3];
+    const qsizetype flag = partir(clave, partes);
+    return {partes[0].toString(), partes[1].toString(), partes[2].toString(),
+            flag >= 0 && leerFlag(clave.sliced(flag))};
 }
 
-bool ClaveContacto::separable() const {
-    return separable(nombre, prefijo, telefono);
-}
-
-bool ClaveContacto::separable(QStringView nombre, QStringView prefijo, QStringView telefono) {
-    return !nombre.contains(separador) && !prefijo.contains(separador) && !telefono.contains(separador);
+bool ClaveContacto::separable(QStringView clave) {
+    return std::count(clave.begin(), clave.end(), separador) == 3;
 }
 
 QString prefijoPorDefecto(const QString &prefijo) {

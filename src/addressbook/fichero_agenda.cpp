@@ -42,24 +42,27 @@ void cargarGrupos(ArbolAgenda &arbol, const QByteArray &datos) {
 
 void cargarContactos(ArbolAgenda &arbol, const QByteArray &datos) {
     const qsizetype n = datos.size() / ContactoAgenda::tamano;
-    // The parts are decoded into these buffers: only the key, the label and the
-    // group name are allocated.
-    QChar nombre[25], prefijo[10], telefono[25], grupo[25];
+    // The key is decoded straight into this buffer, part after part; the tree copies
+    // it into its own store. Room for the three parts, the colons and the flag.
+    QChar clave[ContactoAgenda::campoNombre.ancho + ContactoAgenda::campoPrefijo.ancho +
+                ContactoAgenda::campoTelefono.ancho + 4];
+    QChar grupo[ContactoAgenda::campoGrupo.ancho];
     for (qsizetype i = 0; i < n; ++i) {
         const qsizetype posicion = i * ContactoAgenda::tamano;
         auto campo = [&](ContactoAgenda::Campo c, QChar *destino) {
             return Cifrado::campoDescifrado(datos, posicion + c.posicion, c.ancho, destino);
         };
-        const QStringView n = campo(ContactoAgenda::campoNombre, nombre);
-        const QStringView p = campo(ContactoAgenda::campoPrefijo, prefijo);
-        const QStringView t = campo(ContactoAgenda::campoTelefono, telefono);
+        QChar *fin = clave;
+        for (ContactoAgenda::Campo parte :
+             {ContactoAgenda::campoNombre, ContactoAgenda::campoPrefijo, ContactoAgenda::campoTelefono}) {
+            fin += campo(parte, fin).size();
+            *fin++ = QLatin1Char(':');
+        }
         const bool reves = leerInt16(datos, int(posicion + ContactoAgenda::posicionFlag)) != 0;
-        const bool colocado =
-            ClaveContacto::separable(n, p, t) &&
-            arbol
-                .anadirContacto(campo(ContactoAgenda::campoGrupo, grupo).toString(),
-                                ClaveContacto::clave(n, p, t, reves), ClaveContacto::texto(n, p, t))
-                .isValid();
+        *fin++ = reves ? QLatin1Char('1') : QLatin1Char('0');
+        const QStringView vista(clave, fin);
+        const bool colocado = ClaveContacto::separable(vista) &&
+                              arbol.anadirContacto(campo(ContactoAgenda::campoGrupo, grupo), vista).isValid();
         if (!colocado)
             arbol.apartarRegistro(ArbolAgenda::Tipo::Contacto, datos.mid(posicion, ContactoAgenda::tamano));
     }
@@ -67,18 +70,18 @@ void cargarContactos(ArbolAgenda &arbol, const QByteArray &datos) {
 
 QByteArray registroGrupo(const ArbolAgenda::Nodo &nodo) {
     GrupoAgenda grupo;
-    grupo.nombre = campoFijo(nodo.texto, 25);
+    grupo.nombre = campoFijo(nodo.texto(), 25);
     Cifrado::cifrarGrupo(grupo);
     return grupo.escribir();
 }
 
 QByteArray registroContacto(const ArbolAgenda::Nodo &nodo) {
-    const ClaveContacto partes = ClaveContacto::desdeClave(nodo.clave);
+    const ClaveContacto partes = ClaveContacto::desdeClave(nodo.clave());
     ContactoAgenda contacto;
     contacto.nombre = campoFijo(partes.nombre, 25);
     contacto.prefijo = campoFijo(partes.prefijo, 10);
     contacto.telefono = campoFijo(partes.telefono, 25);
-    contacto.grupo = campoFijo(recortarEspacios(nodo.padre ? nodo.padre->texto : QString()), 25);
+    contacto.grupo = campoFijo(recortarEspacios(nodo.padre ? nodo.padre->texto() : QString()), 25);
     contacto.envioReves = aFlag(partes.envioReves);
     Cifrado::cifrarContacto(contacto);
     return contacto.escribir();
@@ -96,6 +99,7 @@ QStringList cargarArbolAgenda(ArbolAgenda &arbol) {
     QStringList ilegibles;
     const QByteArray grupos = leerOCrear(rutaGrupos(), ilegibles);
     const QByteArray contactos = leerOCrear(rutaContactos(), ilegibles);
+    arbol.reservar(grupos.size() / GrupoAgenda::tamano + contactos.size() / ContactoAgenda::tamano);
     arbol.cargaMasiva([&] {
         cargarGrupos(arbol, grupos);
         cargarContactos(arbol, contactos);
@@ -121,7 +125,7 @@ bool grabarArbolAgenda(const ArbolAgenda &arbol) {
         [&](const ArbolAgenda::Nodo &nodo) {
             QByteArray &destino = nodo.tipo == ArbolAgenda::Tipo::Grupo ? grupos : contactos;
             if (nodo.apartado)
-                destino += nodo.registro;
+                destino += nodo.registro();
             else
                 destino +=
                     nodo.tipo == ArbolAgenda::Tipo::Grupo ? registroGrupo(nodo) : registroContacto(nodo);

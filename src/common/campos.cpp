@@ -39,6 +39,17 @@ constexpr char16_t tabla80[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026
                                   0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+constexpr std::array<char16_t, 256> construirTablaAnsi() {
+    std::array<char16_t, 256> tabla{};
+    for (int codigo = 0; codigo < 256; ++codigo)
+        tabla[codigo] = (codigo >= 0x80 && codigo < 0xA0) ? tabla80[codigo - 0x80] : char16_t(codigo);
+    return tabla;
+}
+} // namespace
+
+extern constexpr std::array<char16_t, 256> tablaAnsi = construirTablaAnsi();
+
+namespace {
 char codigoAnsi(uint unicode) {
     if (unicode < 0x80 || (unicode >= 0xA0 && unicode <= 0xFF))
         return char(unicode);
@@ -60,11 +71,8 @@ QByteArray aAnsi(const QString &texto) {
 
 namespace {
 QChar *escribirDesdeAnsi(const char *bytes, qsizetype tamano, QChar *destino) {
-    for (qsizetype i = 0; i < tamano; ++i) {
-        const auto codigo = quint8(bytes[i]);
-        *destino++ =
-            (codigo >= 0x80 && codigo < 0xA0) ? QChar(tabla80[codigo - 0x80]) : QChar(char16_t(codigo));
-    }
+    for (qsizetype i = 0; i < tamano; ++i)
+        *destino++ = caracterAnsi(quint8(bytes[i]));
     return destino;
 }
 } // namespace

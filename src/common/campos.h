@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <array>
+
 // Fixed-width record fields hold Windows-1252 bytes; these helpers are the only
 // place where text crosses between those bytes and QString.
 
@@ -19,6 +21,11 @@ QByteArray aAnsi(const QString &texto);
 QString desdeAnsi(QByteArrayView bytes);
 // The same written into `destino` (room for `bytes.size()` characters), without allocating.
 QStringView desdeAnsi(QByteArrayView bytes, QChar *destino);
+// The character of every code, for loops that decode as they go.
+extern const std::array<char16_t, 256> tablaAnsi;
+inline QChar caracterAnsi(quint8 codigo) {
+    return QChar(tablaAnsi[codigo]);
+}
 
 // The bytes of a field without its leading and trailing spaces.
 QByteArrayView sinEspacios(QByteArrayView campo);

@@ -27,7 +27,7 @@ QStringList contactosDe(const ArbolAgenda &arbol) {
     QStringList contactos;
     arbol.recorrer([&](const ArbolAgenda::Nodo &nodo) {
         if (nodo.tipo == ArbolAgenda::Tipo::Contacto)
-            contactos.append(nodo.padre->clave + u'/' + nodo.clave + u'/' + nodo.texto);
+            contactos.append(nodo.padre->clave() + u'/' + nodo.clave() + u'/' + nodo.texto());
     });
     return contactos;
 }
@@ -59,7 +59,7 @@ private slots:
         cargarArbolAgenda(arbol);
         QCOMPARE(contactosDe(arbol), QStringList{u"Ninguno/Ana:34:600000000:1/Ana:+34600000000"_s});
         // clang-format off
-        QVERIFY(arbol .anadirContacto(ninguno, QString(30, u'n') + u":12345678901:"_s + QString(26, u'9') + u":0"_s, {}) .isValid());
+        QVERIFY(arbol .anadirContacto(ninguno, QString(30, u'n') + u":12345678901:"_s + QString(26, u'9') + u":0"_s) .isValid());
         // clang-format on
         QVERIFY(grabarArbolAgenda(arbol));
         const QByteArray contactos = entorno.leerFichero(u"contacts.lst"_s);

@@ -39,6 +39,8 @@ public:
         Nodo *padre = nullptr;
 
         QString clave() const { return vistaClave.toString(); }
+        // The key where the tree keeps it, valid while the node is.
+        QStringView claveGuardada() const { return vistaClave; }
         // A group's name; a contact's label, built from its key ("Ana:+34600000000").
         QString texto() const;
         // A record kept aside as it was in the file (scrambled).

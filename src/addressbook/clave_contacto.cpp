@@ -28,21 +28,6 @@ QString unir(std::initializer_list<QStringView> partes) {
     return texto;
 }
 
-// The text before each of the first three ":"; a part with no ":" after it takes the
-// rest and leaves the next ones empty. Returns where the flag starts, or -1.
-qsizetype partir(QStringView clave, QStringView (&partes)[3]) {
-    qsizetype inicio = 0;
-    for (QStringView &parte : partes) {
-        const qsizetype fin = clave.indexOf(separador, inicio);
-        if (fin < 0) {
-            parte = clave.sliced(inicio);
-            return -1;
-        }
-        parte = clave.sliced(inicio, fin - inicio);
-        inicio = fin + 1;
-    }
-    return inicio;
-}
 } // namespace
 
 QString ClaveContacto::clave() const {
@@ -51,17 +36,34 @@ QString ClaveContacto::clave() const {
                  QStringView(&separador, 1), QStringView(&flag, 1)});
 }
 
-QString ClaveContacto::texto(QStringView clave) {
-    QStringView partes[3];
-    partir(clave, partes);
-    return unir({partes[0], u":+", partes[1], partes[2]});
+ClaveContacto::Vistas ClaveContacto::partir(QStringView clave) {
+    Vistas partes;
+    QStringView *destino[] = {&partes.nombre, &partes.prefijo, &partes.telefono};
+    int encontradas = 0;
+    qsizetype inicio = 0;
+    // A plain loop: keys are short, and a save splits 32,767 of them.
+    for (qsizetype i = 0; i < clave.size() && encontradas < 3; ++i) {
+        if (clave[i] == separador) {
+            *destino[encontradas++] = clave.sliced(inicio, i - inicio);
+            inicio = i + 1;
+        }
+    }
+    if (encontradas < 3)
+        *destino[encontradas] = clave.sliced(inicio);
+    else
+        partes.envioReves = leerFlag(clave.sliced(inicio));
+    return partes;
 }
 
 ClaveContacto ClaveContacto::desdeClave(QStringView clave) {
-    QStringView partes[3];
-    const qsizetype flag = partir(clave, partes);
-    return {partes[0].toString(), partes[1].toString(), partes[2].toString(),
-            flag >= 0 && leerFlag(clave.sliced(flag))};
+    const Vistas partes = partir(clave);
+    return {partes.nombre.toString(), partes.prefijo.toString(), partes.telefono.toString(),
+            partes.envioReves};
+}
+
+QString ClaveContacto::texto(QStringView clave) {
+    const Vistas partes = partir(clave);
+    return unir({partes.nombre, u":+", partes.prefijo, partes.telefono});
 }
 
 bool ClaveContacto::separable(QStringView clave) {

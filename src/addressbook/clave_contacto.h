@@ -13,6 +13,14 @@ struct ClaveContacto {
     QString clave() const;
     // Splits at the first three ":"; the remainder, read as a number, is the flag.
     static ClaveContacto desdeClave(QStringView clave);
+    // The same as views into the key.
+    struct Vistas {
+        QStringView nombre;
+        QStringView prefijo;
+        QStringView telefono;
+        bool envioReves = false;
+    };
+    static Vistas partir(QStringView clave);
     // The label of the contact a key stands for: the number in international form,
     // "Ana:+34600000000".
     static QString texto(QStringView clave);

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 namespace {
 // Adds the file's name to `ilegibles` when it exists but cannot be read.
@@ -68,23 +69,35 @@ void cargarContactos(ArbolAgenda &arbol, const QByteArray &datos) {
     }
 }
 
-QByteArray registroGrupo(const ArbolAgenda::Nodo &nodo) {
-    GrupoAgenda grupo;
-    grupo.nombre = campoFijo(nodo.texto(), 25);
-    Cifrado::cifrarGrupo(grupo);
-    return grupo.escribir();
+// Appends a record of `tamano` bytes to `datos` for the caller to fill.
+char *anadirRegistro(QByteArray &datos, int tamano) {
+    datos.resize(datos.size() + tamano);
+    return datos.data() + datos.size() - tamano;
 }
 
-QByteArray registroContacto(const ArbolAgenda::Nodo &nodo) {
-    const ClaveContacto partes = ClaveContacto::desdeClave(nodo.clave());
-    ContactoAgenda contacto;
-    contacto.nombre = campoFijo(partes.nombre, 25);
-    contacto.prefijo = campoFijo(partes.prefijo, 10);
-    contacto.telefono = campoFijo(partes.telefono, 25);
-    contacto.grupo = campoFijo(recortarEspacios(nodo.padre ? nodo.padre->texto() : QString()), 25);
-    contacto.envioReves = aFlag(partes.envioReves);
-    Cifrado::cifrarContacto(contacto);
-    return contacto.escribir();
+// Writes `texto` as a scrambled fixed-width field, the way the records are stored.
+void escribirCampo(char *destino, QStringView texto, int ancho) {
+    campoFijo(texto, destino, ancho);
+    Cifrado::descifrarCampo(destino, ancho, destino); // the same XOR scrambles
+}
+
+void escribirGrupo(QByteArray &grupos, const ArbolAgenda::Nodo &nodo) {
+    escribirCampo(anadirRegistro(grupos, GrupoAgenda::tamano), nodo.texto(), GrupoAgenda::tamano);
+}
+
+// Written in place, field by field: a full book saves 32,767 of them.
+void escribirContacto(QByteArray &contactos, const ArbolAgenda::Nodo &nodo) {
+    const ClaveContacto::Vistas partes = ClaveContacto::partir(nodo.claveGuardada());
+    const QString grupo = nodo.padre ? nodo.padre->texto() : QString();
+    char *registro = anadirRegistro(contactos, ContactoAgenda::tamano);
+    const auto campo = [&](ContactoAgenda::Campo c, QStringView texto) {
+        escribirCampo(registro + c.posicion, texto, c.ancho);
+    };
+    campo(ContactoAgenda::campoNombre, partes.nombre);
+    campo(ContactoAgenda::campoPrefijo, partes.prefijo);
+    campo(ContactoAgenda::campoTelefono, partes.telefono);
+    campo(ContactoAgenda::campoGrupo, sinEspacios(grupo));
+    qToLittleEndian<qint16>(aFlag(partes.envioReves), registro + ContactoAgenda::posicionFlag);
 }
 } // namespace
 
@@ -123,12 +136,13 @@ bool grabarArbolAgenda(const ArbolAgenda &arbol) {
     contactos.reserve(qsizetype(arbol.numeroNodos() + arbol.numeroApartados()) * ContactoAgenda::tamano);
     arbol.recorrer(
         [&](const ArbolAgenda::Nodo &nodo) {
-            QByteArray &destino = nodo.tipo == ArbolAgenda::Tipo::Grupo ? grupos : contactos;
+            const bool esGrupo = nodo.tipo == ArbolAgenda::Tipo::Grupo;
             if (nodo.apartado)
-                destino += nodo.registro();
+                (esGrupo ? grupos : contactos) += nodo.registro();
+            else if (esGrupo)
+                escribirGrupo(grupos, nodo);
             else
-                destino +=
-                    nodo.tipo == ArbolAgenda::Tipo::Grupo ? registroGrupo(nodo) : registroContacto(nodo);
+                escribirContacto(contactos, nodo);
         },
         true);
     return grabarFicherosAtomicos({{rutaContactos(), contactos}, {rutaGrupos(), grupos}});

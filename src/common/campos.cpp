@@ -11,7 +11,9 @@ QByteArray campoFijo(const QByteArray &valor, int ancho) {
 }
 
 QByteArray campoFijo(const QString &valor, int ancho) {
-    return campoFijo(aAnsi(valor), ancho);
+    QByteArray campo(ancho, Qt::Uninitialized);
+    campoFijo(valor, campo.data(), ancho);
+    return campo;
 }
 
 template <typename Texto, typename Caracter> static Texto recortar(const Texto &texto, Caracter espacio) {
@@ -29,6 +31,9 @@ QString recortarEspacios(const QString &texto) {
 }
 QByteArray recortarEspacios(const QByteArray &texto) {
     return recortar(texto, ' ');
+}
+QStringView sinEspacios(QStringView texto) {
+    return recortar(texto, QLatin1Char(' '));
 }
 
 namespace {
@@ -59,14 +64,33 @@ char codigoAnsi(uint unicode) {
     }
     return '?';
 }
+
+// Writes at most `maximo` bytes, one per character; returns how many.
+qsizetype escribirAnsi(QStringView texto, char *destino, qsizetype maximo) {
+    qsizetype escritos = 0;
+    for (qsizetype i = 0; i < texto.size() && escritos < maximo; ++i) {
+        const char16_t codigo = texto[i].unicode();
+        if (codigo < 0x80) {
+            destino[escritos++] = char(codigo);
+            continue;
+        }
+        // A surrogate pair is one character, which the code page lacks: one '?'.
+        if (texto[i].isHighSurrogate() && i + 1 < texto.size() && texto[i + 1].isLowSurrogate())
+            ++i;
+        destino[escritos++] = codigoAnsi(texto[i].unicode());
+    }
+    return escritos;
+}
 } // namespace
 
 QByteArray aAnsi(const QString &texto) {
-    QByteArray bytes;
-    bytes.reserve(texto.size());
-    for (uint unicode : texto.toUcs4())
-        bytes.append(codigoAnsi(unicode));
+    QByteArray bytes(texto.size(), Qt::Uninitialized);
+    bytes.truncate(escribirAnsi(texto, bytes.data(), bytes.size()));
     return bytes;
+}
+
+void campoFijo(QStringView valor, char *destino, int ancho) {
+    std::fill(destino + escribirAnsi(valor, destino, ancho), destino + ancho, ' ');
 }
 
 namespace {

@@ -11,10 +11,13 @@
 // Space-padded on the right or cut to exactly `ancho` bytes.
 QByteArray campoFijo(const QByteArray &valor, int ancho);
 QByteArray campoFijo(const QString &valor, int ancho);
+// The same encoded straight into `destino`, exactly `ancho` bytes.
+void campoFijo(QStringView valor, char *destino, int ancho);
 
 // Removes leading and trailing spaces only: tabs, line breaks and NULs stay.
 QString recortarEspacios(const QString &texto);
 QByteArray recortarEspacios(const QByteArray &texto);
+QStringView sinEspacios(QStringView texto);
 
 // Windows-1252 conversion; characters the code page lacks become '?'.
 QByteArray aAnsi(const QString &texto);

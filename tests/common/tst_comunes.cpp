@@ -3,6 +3,7 @@
 #include "common/campos.h"
 #include "common/carpeta.h"
 #include "common/numero.h"
+#include "config/cifrado.h"
 
 class PruebaComunes : public QObject {
     Q_OBJECT
@@ -19,6 +20,16 @@ private slots:
         for (int codigo = 0; codigo < 256; ++codigo)
             todos[codigo] = char(codigo);
         QCOMPARE(aAnsi(desdeAnsi(todos)), todos);
+        // Unscrambling strips the padding as the plain route does, wherever the text sits.
+        for (int a = 0; a <= 25; ++a) {
+            for (int b = a; b <= 25; ++b) {
+                QByteArray campo(26, ' ');
+                campo[a] = 'x';
+                campo[b] = '\x80';
+                campo.chop(1);
+                QCOMPARE(Cifrado::campoDescifrado(Cifrado::cifrarTexto(campo), 0, 25), textoCampo(campo));
+            }
+        }
         QCOMPARE(normalizarCarpeta(QStringLiteral(" /opt/zarcel/ ")), QStringLiteral("/opt/zarcel"));
         QCOMPARE(normalizarCarpeta(QStringLiteral("C:\\")), QStringLiteral("C:"));
     }

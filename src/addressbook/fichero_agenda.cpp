@@ -12,18 +12,31 @@
 #include <QFileInfo>
 #include <QtEndian>
 
+#include <cstring>
+
 namespace {
-// Adds the file's name to `ilegibles` when it exists but cannot be read.
-QByteArray leerOCrear(const QString &ruta, QStringList &ilegibles) {
-    QByteArray datos;
-    if (leerFichero(ruta, datos))
-        return datos;
-    if (QFileInfo::exists(ruta)) {
-        ilegibles.append(QFileInfo(ruta).fileName());
+// Opens the file to read it; a missing one is created empty and reads as empty. Adds
+// the file's name to `ilegibles` when it exists but cannot be opened.
+bool abrirOCrear(QFile &fichero, QStringList &ilegibles) {
+    if (fichero.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return true;
+    if (fichero.exists()) {
+        ilegibles.append(QFileInfo(fichero).fileName());
     } else {
-        QFile fichero(ruta);
-        fichero.open(QIODevice::WriteOnly); // an unwritable folder simply reads as empty
+        QFile nuevo(fichero.fileName());
+        nuevo.open(QIODevice::WriteOnly); // an unwritable folder simply reads as empty
     }
+    return false;
+}
+
+QByteArray leerOCrear(const QString &ruta, QStringList &ilegibles) {
+    QFile fichero(ruta);
+    if (!abrirOCrear(fichero, ilegibles))
+        return QByteArray();
+    const QByteArray datos = fichero.readAll();
+    if (fichero.error() == QFileDevice::NoError)
+        return datos;
+    ilegibles.append(QFileInfo(fichero).fileName());
     return QByteArray();
 }
 
@@ -41,8 +54,8 @@ void cargarGrupos(ArbolAgenda &arbol, const QByteArray &datos) {
     }
 }
 
-void cargarContactos(ArbolAgenda &arbol, const QByteArray &datos) {
-    const qsizetype n = datos.size() / ContactoAgenda::tamano;
+// The first `n` records of `datos`.
+void cargarContactos(ArbolAgenda &arbol, const QByteArray &datos, qsizetype n) {
     // The key is decoded straight into this buffer, part after part; the tree copies
     // it into its own store. Room for the three parts, the colons and the flag.
     QChar clave[ContactoAgenda::campoNombre.ancho + ContactoAgenda::campoPrefijo.ancho +
@@ -66,6 +79,26 @@ void cargarContactos(ArbolAgenda &arbol, const QByteArray &datos) {
                               arbol.anadirContacto(campo(ContactoAgenda::campoGrupo, grupo), vista).isValid();
         if (!colocado)
             arbol.apartarRegistro(ArbolAgenda::Tipo::Contacto, datos.mid(posicion, ContactoAgenda::tamano));
+    }
+}
+
+// The file a block at a time, through one buffer: read whole, a full book's file
+// would be 2.8 MB of fresh memory. False when a read fails; a partial record at the
+// end is left out.
+bool cargarContactos(ArbolAgenda &arbol, QFile &fichero) {
+    QByteArray bloque(512 * ContactoAgenda::tamano, Qt::Uninitialized);
+    qsizetype llenos = 0;
+    for (;;) {
+        const qint64 leidos = fichero.read(bloque.data() + llenos, bloque.size() - llenos);
+        if (leidos < 0)
+            return false;
+        llenos += leidos;
+        const qsizetype registros = llenos / ContactoAgenda::tamano;
+        cargarContactos(arbol, bloque, registros);
+        llenos -= registros * ContactoAgenda::tamano;
+        std::memmove(bloque.data(), bloque.data() + registros * ContactoAgenda::tamano, size_t(llenos));
+        if (leidos == 0)
+            return fichero.error() == QFileDevice::NoError;
     }
 }
 
@@ -111,12 +144,21 @@ QString rutaContactos() {
 QStringList cargarArbolAgenda(ArbolAgenda &arbol) {
     QStringList ilegibles;
     const QByteArray grupos = leerOCrear(rutaGrupos(), ilegibles);
-    const QByteArray contactos = leerOCrear(rutaContactos(), ilegibles);
-    arbol.reservar(grupos.size() / GrupoAgenda::tamano + contactos.size() / ContactoAgenda::tamano);
+    QFile contactos(rutaContactos());
+    const bool abierto = abrirOCrear(contactos, ilegibles);
+    arbol.reservar(grupos.size() / GrupoAgenda::tamano +
+                   (abierto ? contactos.size() / ContactoAgenda::tamano : 0));
+    bool leidos = true;
     arbol.cargaMasiva([&] {
         cargarGrupos(arbol, grupos);
-        cargarContactos(arbol, contactos);
+        leidos = !abierto || cargarContactos(arbol, contactos);
     });
+    if (!leidos) {
+        // Failed halfway: the book shows as when the file cannot be opened, without it.
+        ilegibles.append(QFileInfo(contactos).fileName());
+        arbol.vaciar();
+        arbol.cargaMasiva([&] { cargarGrupos(arbol, grupos); });
+    }
     return ilegibles;
 }
 

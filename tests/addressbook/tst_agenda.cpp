@@ -106,6 +106,17 @@ private slots:
         // clang-format off
         QCOMPARE(entorno.leerFichero(u"contacts.lst"_s).mid(4 * 87), contactoCifrado(u"Pep"_s, u"351"_s, u"900"_s, u"Colegas"_s, -1) + contacto(u"Zoe"_s, u"6"_s, ninguno));
         // clang-format on
+
+        // A book longer than one read of the file comes back whole.
+        QByteArray largo;
+        for (int i = 0; i < 1200; ++i)
+            largo += contacto(QString::number(i), u"6"_s, ninguno);
+        entorno.escribirFichero(u"contacts.lst"_s, largo);
+        ArbolAgenda grande;
+        cargarArbolAgenda(grande);
+        QCOMPARE(grande.numeroApartados(), 0);
+        QVERIFY(grabarArbolAgenda(grande));
+        QCOMPARE(entorno.leerFichero(u"contacts.lst"_s), largo);
     }
 
     // Rounded half to even, as the old program counted records.

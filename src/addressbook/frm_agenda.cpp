@@ -92,6 +92,7 @@ void frmAgenda::cargar() {
         largo = qMax(largo, grupo.size());
     cmbGrupos->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbGrupos->setMinimumContentsLength(int(largo));
+    cmbGrupos->setIconSize(QSize(0, 0)); // no group has an icon: the box keeps its height
     cmbGrupos->addItems(grupos);
     cmbGrupos->setCurrentIndex(-1);
     treeAgenda->expandAll();

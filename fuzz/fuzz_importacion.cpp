@@ -13,7 +13,7 @@ using namespace Importacion;
 namespace {
 QStringList claves(const ArbolAgenda &arbol) {
     QStringList lista;
-    arbol.recorrer([&](const ArbolAgenda::Nodo &nodo) { lista.append(nodo.clave); });
+    arbol.recorrer([&](const ArbolAgenda::Nodo &nodo) { lista.append(nodo.clave()); });
     return lista;
 }
 

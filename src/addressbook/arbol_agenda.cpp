@@ -1,25 +1,52 @@
 #include "addressbook/arbol_agenda.h"
 
+#include "addressbook/clave_contacto.h"
 #include "common/campos.h"
 
 ArbolAgenda::ArbolAgenda(QObject *padre) : QAbstractItemModel(padre) {}
 
 ArbolAgenda::~ArbolAgenda() = default;
 
-ArbolAgenda::Nodo *ArbolAgenda::crearNodo(Tipo tipo, const QString &clave, const QString &texto,
-                                          Nodo *padre) {
+QString ArbolAgenda::Nodo::texto() const {
+    return extra ? extra->texto : ClaveContacto::texto(vistaClave);
+}
+
+QStringView ArbolAgenda::guardarTexto(QStringView texto) {
+    if (libreTexto < texto.size()) {
+        // Blocks are left uninitialized: only the part written is ever touched.
+        const qsizetype tamano = qMax<qsizetype>(32 * 1024, texto.size());
+        bloquesTexto.emplace_back(new char16_t[size_t(tamano)]);
+        cursorTexto = bloquesTexto.back().get();
+        libreTexto = tamano;
+    }
+    const QStringView guardado(cursorTexto, texto.size());
+    cursorTexto = std::copy(texto.utf16(), texto.utf16() + texto.size(), cursorTexto);
+    libreTexto -= texto.size();
+    return guardado;
+}
+
+void ArbolAgenda::devolverUltimoTexto(QStringView guardado) {
+    Q_ASSERT(guardado.utf16() + guardado.size() == cursorTexto);
+    cursorTexto -= guardado.size();
+    libreTexto += guardado.size();
+}
+
+ArbolAgenda::Nodo *ArbolAgenda::crearNodo(Tipo tipo, QStringView clave, Nodo *padre) {
     Nodo &nodo = orden.emplace_back();
-    nodo.posicion = std::prev(orden.end());
     nodo.tipo = tipo;
-    nodo.clave = clave;
-    nodo.texto = texto;
+    nodo.vistaClave = clave;
     nodo.padre = padre;
     return &nodo;
 }
 
+ArbolAgenda::Nodo::Extra *ArbolAgenda::crearExtra(Nodo *nodo) {
+    nodo->extra = &extras.emplace_back();
+    return nodo->extra;
+}
+
 void ArbolAgenda::destruirNodo(Nodo *nodo) {
-    porClave.remove(nodo->clave);
-    orden.erase(nodo->posicion);
+    porClave.remove(nodo->vistaClave);
+    nodo->borrado = true;
 }
 
 QModelIndex ArbolAgenda::anadirGrupo(const QString &clave, const QString &texto) {
@@ -28,29 +55,33 @@ QModelIndex ArbolAgenda::anadirGrupo(const QString &clave, const QString &texto)
     const int fila = int(grupos.size());
     if (!enCargaMasiva)
         beginInsertRows(QModelIndex(), fila, fila);
-    Nodo *nodo = crearNodo(Tipo::Grupo, clave, texto, nullptr);
+    Nodo *nodo = crearNodo(Tipo::Grupo, guardarTexto(clave), nullptr);
+    crearExtra(nodo)->texto = texto;
     nodo->filaGrupo = fila;
-    grupos.append(nodo);
-    porClave.insert(clave, nodo);
+    grupos.push_back(nodo);
+    porClave.insert(nodo->vistaClave, nodo);
     if (!enCargaMasiva)
         endInsertRows();
     return createIndex(fila, 0, nodo);
 }
 
-QModelIndex ArbolAgenda::anadirContacto(const QString &claveGrupo, const QString &clave,
-                                        const QString &texto) {
+QModelIndex ArbolAgenda::anadirContacto(QStringView claveGrupo, QStringView clave) {
     Nodo *grupo = porClave.value(claveGrupo);
     if (!grupo || grupo->tipo != Tipo::Grupo)
         return QModelIndex();
-    // One hash lookup: a new key's slot is filled below.
-    Nodo *&hueco = porClave[clave];
-    if (hueco)
+    // Stored first, so that one hash lookup both checks the key and takes it.
+    const QStringView guardada = guardarTexto(clave);
+    Nodo *&hueco = porClave[guardada];
+    if (hueco) {
+        devolverUltimoTexto(guardada);
         return QModelIndex();
-    const int fila = int(grupo->hijos.size());
+    }
+    std::vector<Nodo *> &hijos = grupo->extra->hijos;
+    const int fila = int(hijos.size());
     if (!enCargaMasiva)
         beginInsertRows(indiceDe(grupo), fila, fila);
-    Nodo *nodo = crearNodo(Tipo::Contacto, clave, texto, grupo);
-    grupo->hijos.append(nodo);
+    Nodo *nodo = crearNodo(Tipo::Contacto, guardada, grupo);
+    hijos.push_back(nodo);
     hueco = nodo;
     if (!enCargaMasiva)
         endInsertRows();
@@ -58,13 +89,13 @@ QModelIndex ArbolAgenda::anadirContacto(const QString &claveGrupo, const QString
 }
 
 void ArbolAgenda::apartarRegistro(Tipo tipo, const QByteArray &registroCifrado) {
-    Nodo *nodo = crearNodo(tipo, QString(), QString(), nullptr);
+    Nodo *nodo = crearNodo(tipo, QStringView(), nullptr);
     nodo->apartado = true;
-    nodo->registro = registroCifrado;
+    crearExtra(nodo)->registro = registroCifrado;
     ++apartados;
 }
 
-QModelIndex ArbolAgenda::buscar(const QString &clave) const {
+QModelIndex ArbolAgenda::buscar(QStringView clave) const {
     return indiceDe(porClave.value(clave));
 }
 
@@ -81,19 +112,19 @@ ArbolAgenda::Tipo ArbolAgenda::tipo(const QModelIndex &indice) const {
 
 QString ArbolAgenda::clave(const QModelIndex &indice) const {
     const Nodo *n = nodo(indice);
-    return n ? n->clave : QString();
+    return n ? n->clave() : QString();
 }
 
 QString ArbolAgenda::texto(const QModelIndex &indice) const {
     const Nodo *n = nodo(indice);
-    return n ? n->texto : QString();
+    return n ? n->texto() : QString();
 }
 
 bool ArbolAgenda::renombrarGrupo(const QModelIndex &indice, const QString &texto) {
     auto *n = const_cast<Nodo *>(nodo(indice));
     if (!n || n->tipo != Tipo::Grupo || recortarEspacios(texto).isEmpty())
         return false;
-    n->texto = texto;
+    n->extra->texto = texto;
     emit dataChanged(indice, indice, {Qt::DisplayRole, Qt::EditRole});
     return true;
 }
@@ -102,16 +133,18 @@ void ArbolAgenda::borrar(const QModelIndex &indice) {
     auto *n = const_cast<Nodo *>(nodo(indice));
     if (!n)
         return;
-    QList<Nodo *> &hermanos = n->padre ? n->padre->hijos : grupos;
+    std::vector<Nodo *> &hermanos = n->padre ? n->padre->extra->hijos : grupos;
     const int fila = filaDe(n);
     beginRemoveRows(indice.parent(), fila, fila);
-    hermanos.removeAt(fila);
+    hermanos.erase(hermanos.begin() + fila);
     if (!n->padre) {
-        for (int i = fila; i < grupos.size(); ++i)
-            grupos.at(i)->filaGrupo = i;
+        for (int i = fila; i < int(grupos.size()); ++i)
+            grupos[size_t(i)]->filaGrupo = i;
     }
-    for (Nodo *hijo : std::as_const(n->hijos))
-        destruirNodo(hijo);
+    if (n->tipo == Tipo::Grupo) {
+        for (Nodo *hijo : std::as_const(n->extra->hijos))
+            destruirNodo(hijo);
+    }
     destruirNodo(n);
     endRemoveRows();
 }
@@ -121,6 +154,10 @@ void ArbolAgenda::vaciar() {
     grupos.clear();
     porClave.clear();
     orden.clear();
+    extras.clear();
+    bloquesTexto.clear();
+    cursorTexto = nullptr;
+    libreTexto = 0;
     apartados = 0;
     endResetModel();
 }
@@ -135,7 +172,7 @@ void ArbolAgenda::cargaMasiva(const std::function<void()> &altas) {
 
 QModelIndex ArbolAgenda::primerNodo() const {
     for (const Nodo &n : orden) {
-        if (!n.apartado)
+        if (!n.apartado && !n.borrado)
             return indiceDe(&n);
     }
     return QModelIndex();
@@ -143,7 +180,7 @@ QModelIndex ArbolAgenda::primerNodo() const {
 
 void ArbolAgenda::recorrer(const std::function<void(const Nodo &)> &visita, bool conApartados) const {
     for (const Nodo &n : orden) {
-        if (conApartados || !n.apartado)
+        if (!n.borrado && (conApartados || !n.apartado))
             visita(n);
     }
 }
@@ -152,14 +189,15 @@ QStringList ArbolAgenda::clavesGrupos() const {
     QStringList claves;
     claves.reserve(grupos.size());
     for (const Nodo *grupo : grupos)
-        claves.append(grupo->clave);
+        claves.append(grupo->clave());
     return claves;
 }
 
 int ArbolAgenda::filaDe(const Nodo *nodo) const {
     if (!nodo->padre)
         return nodo->filaGrupo;
-    return int(nodo->padre->hijos.indexOf(const_cast<Nodo *>(nodo)));
+    const std::vector<Nodo *> &hermanos = nodo->padre->extra->hijos;
+    return int(std::find(hermanos.begin(), hermanos.end(), nodo) - hermanos.begin());
 }
 
 QModelIndex ArbolAgenda::indiceDe(const Nodo *nodo) const {
@@ -172,11 +210,11 @@ QModelIndex ArbolAgenda::index(int fila, int columna, const QModelIndex &padre) 
     if (columna != 0 || fila < 0)
         return QModelIndex();
     if (!padre.isValid())
-        return fila < grupos.size() ? createIndex(fila, 0, grupos.at(fila)) : QModelIndex();
+        return fila < int(grupos.size()) ? createIndex(fila, 0, grupos[size_t(fila)]) : QModelIndex();
     const Nodo *grupo = nodo(padre);
-    if (!grupo || fila >= grupo->hijos.size())
+    if (!grupo || grupo->tipo != Tipo::Grupo || fila >= int(grupo->extra->hijos.size()))
         return QModelIndex();
-    return createIndex(fila, 0, grupo->hijos.at(fila));
+    return createIndex(fila, 0, grupo->extra->hijos[size_t(fila)]);
 }
 
 QModelIndex ArbolAgenda::parent(const QModelIndex &indice) const {
@@ -190,7 +228,7 @@ int ArbolAgenda::rowCount(const QModelIndex &padre) const {
     if (padre.column() != 0)
         return 0;
     const Nodo *n = nodo(padre);
-    return n ? int(n->hijos.size()) : 0;
+    return n && n->tipo == Tipo::Grupo ? int(n->extra->hijos.size()) : 0;
 }
 
 int ArbolAgenda::columnCount(const QModelIndex &) const {
@@ -204,11 +242,11 @@ QVariant ArbolAgenda::data(const QModelIndex &indice, int rol) const {
     switch (rol) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return n->texto;
+        return n->texto();
     case RolImagen:
         return n->tipo == Tipo::Grupo ? QStringLiteral("Grupo") : QStringLiteral("Contacto");
     case RolClave:
-        return n->clave;
+        return n->clave();
     default:
         return QVariant();
     }

@@ -5,8 +5,10 @@
 #include <QHash>
 #include <QList>
 
+#include <deque>
 #include <functional>
-#include <list>
+#include <memory>
+#include <vector>
 
 // The address book as a tree: groups at the top level, contacts as children of
 // their group. Every node has a key unique in the tree; a contact's key holds all
@@ -19,7 +21,7 @@
 class ArbolAgenda : public QAbstractItemModel {
     Q_OBJECT
 public:
-    enum class Tipo { Grupo, Contacto };
+    enum class Tipo : quint8 { Grupo, Contacto };
     // Extra roles: the image name ("Grupo" or "Contacto") and the node key.
     static constexpr int RolImagen = Qt::UserRole + 1;
     static constexpr int RolClave = Qt::UserRole + 2;
@@ -27,21 +29,34 @@ public:
     // The group that stands for no group: its contacts are the ones without a group.
     static QString grupoNinguno() { return QStringLiteral("Ninguno"); }
 
-    // A node as the routines that walk the tree see it.
+    // A node as the routines that walk the tree see it. A full book has 32,767 contacts,
+    // so a contact holds only a view of its key; groups and records kept aside keep
+    // the rest apart.
     struct Nodo {
         Tipo tipo = Tipo::Grupo;
-        QString clave;
-        QString texto;
-        Nodo *padre = nullptr;
-        QList<Nodo *> hijos;
-        // Only for records kept aside: the record as it was in the file (scrambled).
+        // Only for records kept aside, which have no key and no text.
         bool apartado = false;
-        QByteArray registro;
+        Nodo *padre = nullptr;
+
+        QString clave() const { return vistaClave.toString(); }
+        // The key where the tree keeps it, valid while the node is.
+        QStringView claveGuardada() const { return vistaClave; }
+        // A group's name; a contact's label, built from its key ("Ana:+34600000000").
+        QString texto() const;
+        // A record kept aside as it was in the file (scrambled).
+        QByteArray registro() const { return extra ? extra->registro : QByteArray(); }
 
     private:
         friend class ArbolAgenda;
-        std::list<Nodo>::iterator posicion;
+        struct Extra {
+            QString texto;
+            std::vector<Nodo *> hijos;
+            QByteArray registro;
+        };
+        bool borrado = false;
         int filaGrupo = 0;
+        QStringView vistaClave; // in the tree's text store
+        Extra *extra = nullptr; // groups and records kept aside only
     };
 
     explicit ArbolAgenda(QObject *padre = nullptr);
@@ -51,12 +66,14 @@ public:
     QModelIndex anadirGrupo(const QString &clave, const QString &texto);
     // Adds a contact as the last child of the group with key `claveGrupo`; an invalid
     // index when the key exists or there is no such group.
-    QModelIndex anadirContacto(const QString &claveGrupo, const QString &clave, const QString &texto);
+    QModelIndex anadirContacto(QStringView claveGrupo, QStringView clave);
     // Keeps a record that has no place in the tree, last in the order of addition.
     void apartarRegistro(Tipo tipo, const QByteArray &registroCifrado);
 
-    bool existeClave(const QString &clave) const { return porClave.contains(clave); }
-    QModelIndex buscar(const QString &clave) const;
+    // Room for this many nodes, ahead of a load.
+    void reservar(qsizetype nodos) { porClave.reserve(nodos); }
+    bool existeClave(QStringView clave) const { return porClave.contains(clave); }
+    QModelIndex buscar(QStringView clave) const;
     const Nodo *nodo(const QModelIndex &indice) const;
     Tipo tipo(const QModelIndex &indice) const;
     QString clave(const QModelIndex &indice) const;
@@ -89,14 +106,24 @@ public:
     Qt::ItemFlags flags(const QModelIndex &indice) const override;
 
 private:
-    Nodo *crearNodo(Tipo tipo, const QString &clave, const QString &texto, Nodo *padre);
+    // `clave` is already in the text store.
+    Nodo *crearNodo(Tipo tipo, QStringView clave, Nodo *padre);
+    Nodo::Extra *crearExtra(Nodo *nodo);
+    QStringView guardarTexto(QStringView texto);
+    void devolverUltimoTexto(QStringView guardado);
     void destruirNodo(Nodo *nodo);
     QModelIndex indiceDe(const Nodo *nodo) const;
     int filaDe(const Nodo *nodo) const;
 
-    std::list<Nodo> orden; // owns every node, in the order of addition
-    QList<Nodo *> grupos;
-    QHash<QString, Nodo *> porClave;
+    // Every node in the order of addition; a removed one stays, marked, until vaciar.
+    std::deque<Nodo> orden;
+    std::deque<Nodo::Extra> extras;
+    // Every key, one after the other in large blocks that never move.
+    std::vector<std::unique_ptr<char16_t[]>> bloquesTexto;
+    char16_t *cursorTexto = nullptr;
+    qsizetype libreTexto = 0;
+    std::vector<Nodo *> grupos;
+    QHash<QStringView, Nodo *> porClave;
     int apartados = 0;
     bool enCargaMasiva = false;
 };

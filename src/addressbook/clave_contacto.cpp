@@ -6,8 +6,8 @@ namespace {
 const QChar separador = QLatin1Char(':');
 
 // The flag part as a number: an optional sign and the leading digits; anything else reads as 0.
-bool leerFlag(const QString &resto) {
-    const QString texto = resto.trimmed();
+bool leerFlag(QStringView resto) {
+    const QStringView texto = resto.trimmed();
     qsizetype i = (texto.startsWith(QLatin1Char('-')) || texto.startsWith(QLatin1Char('+'))) ? 1 : 0;
     for (; i < texto.size() && texto.at(i).isDigit(); ++i) {
         if (texto.at(i) != QLatin1Char('0'))
@@ -16,8 +16,7 @@ bool leerFlag(const QString &resto) {
     return false;
 }
 
-// The parts written one after the other into one allocation: loading a full book
-// builds 32,767 keys and as many labels.
+// The parts written one after the other into one allocation.
 QString unir(std::initializer_list<QStringView> partes) {
     qsizetype total = 0;
     for (QStringView parte : partes)
@@ -28,49 +27,47 @@ QString unir(std::initializer_list<QStringView> partes) {
         destino = std::copy(parte.begin(), parte.end(), destino);
     return texto;
 }
+
 } // namespace
 
 QString ClaveContacto::clave() const {
-    return clave(nombre, prefijo, telefono, envioReves);
-}
-
-QString ClaveContacto::texto() const {
-    return texto(nombre, prefijo, telefono);
-}
-
-QString ClaveContacto::clave(QStringView nombre, QStringView prefijo, QStringView telefono, bool envioReves) {
     const QChar flag = envioReves ? QLatin1Char('1') : QLatin1Char('0');
     return unir({nombre, QStringView(&separador, 1), prefijo, QStringView(&separador, 1), telefono,
                  QStringView(&separador, 1), QStringView(&flag, 1)});
 }
 
-QString ClaveContacto::texto(QStringView nombre, QStringView prefijo, QStringView telefono) {
-    return unir({nombre, u":+", prefijo, telefono});
-}
-
-ClaveContacto ClaveContacto::desdeClave(const QString &clave) {
-    ClaveContacto partes;
-    QString *destino[] = {&partes.nombre, &partes.prefijo, &partes.telefono};
+ClaveContacto::Vistas ClaveContacto::partir(QStringView clave) {
+    Vistas partes;
+    QStringView *destino[] = {&partes.nombre, &partes.prefijo, &partes.telefono};
+    int encontradas = 0;
     qsizetype inicio = 0;
-    for (QString *parte : destino) {
-        const qsizetype fin = clave.indexOf(separador, inicio);
-        if (fin < 0) {
-            *parte = clave.mid(inicio);
-            return partes;
+    // A plain loop: keys are short, and a save splits 32,767 of them.
+    for (qsizetype i = 0; i < clave.size() && encontradas < 3; ++i) {
+        if (clave[i] == separador) {
+            *destino[encontradas++] = clave.sliced(inicio, i - inicio);
+            inicio = i + 1;
         }
-        *parte = clave.mid(inicio, fin - inicio);
-        inicio = fin + 1;
     }
-    partes.envioReves = leerFlag(clave.mid(inicio));
+    if (encontradas < 3)
+        *destino[encontradas] = clave.sliced(inicio);
+    else
+        partes.envioReves = leerFlag(clave.sliced(inicio));
     return partes;
 }
 
-bool ClaveContacto::separable() const {
-    return separable(nombre, prefijo, telefono);
+ClaveContacto ClaveContacto::desdeClave(QStringView clave) {
+    const Vistas partes = partir(clave);
+    return {partes.nombre.toString(), partes.prefijo.toString(), partes.telefono.toString(),
+            partes.envioReves};
 }
 
-bool ClaveContacto::separable(QStringView nombre, QStringView prefijo, QStringView telefono) {
-    return !nombre.contains(separador) && !prefijo.contains(separador) && !telefono.contains(separador);
+QString ClaveContacto::texto(QStringView clave) {
+    const Vistas partes = partir(clave);
+    return unir({partes.nombre, u":+", partes.prefijo, partes.telefono});
+}
+
+bool ClaveContacto::separable(QStringView clave) {
+    return std::count(clave.begin(), clave.end(), separador) == 3;
 }
 
 QString prefijoPorDefecto(const QString &prefijo) {

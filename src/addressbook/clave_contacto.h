@@ -11,17 +11,21 @@ struct ClaveContacto {
     bool envioReves = false;
 
     QString clave() const;
-    // The label: the number in international form, "Ana:+34600000000".
-    QString texto() const;
     // Splits at the first three ":"; the remainder, read as a number, is the flag.
-    static ClaveContacto desdeClave(const QString &clave);
-    // Whether the parts can be joined into a key that splits back into them.
-    bool separable() const;
-
-    // The same from parts held elsewhere (a tree load decodes them into buffers).
-    static QString clave(QStringView nombre, QStringView prefijo, QStringView telefono, bool envioReves);
-    static QString texto(QStringView nombre, QStringView prefijo, QStringView telefono);
-    static bool separable(QStringView nombre, QStringView prefijo, QStringView telefono);
+    static ClaveContacto desdeClave(QStringView clave);
+    // The same as views into the key.
+    struct Vistas {
+        QStringView nombre;
+        QStringView prefijo;
+        QStringView telefono;
+        bool envioReves = false;
+    };
+    static Vistas partir(QStringView clave);
+    // The label of the contact a key stands for: the number in international form,
+    // "Ana:+34600000000".
+    static QString texto(QStringView clave);
+    // Whether a key built from parts splits back into them: it has no other ":".
+    static bool separable(QStringView clave);
 };
 
 // A blank prefix means Spain: "34". Any other text is kept as typed.

@@ -51,8 +51,7 @@ Resultado anadirContacto(ArbolAgenda &arbol, const Ficha &ficha) {
     const QModelIndex grupo = grupoDe(arbol, ficha.grupo);
     if (!grupo.isValid())
         return {QModelIndex(), grupoInexistente};
-    const ClaveContacto contacto = partes(ficha);
-    const QModelIndex nodo = arbol.anadirContacto(arbol.clave(grupo), contacto.clave(), contacto.texto());
+    const QModelIndex nodo = arbol.anadirContacto(arbol.clave(grupo), partes(ficha).clave());
     return {nodo, nodo.isValid() ? QString() : entradaRepetida};
 }
 

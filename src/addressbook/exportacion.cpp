@@ -10,9 +10,10 @@ TextoExportado exportarTexto(const ArbolAgenda &arbol) {
         if (nodo.tipo == ArbolAgenda::Tipo::Grupo)
             return;
         // The node text is name ":+" prefix number: split at its first ":".
-        const qsizetype separador = nodo.texto.indexOf(QLatin1Char(':'));
-        const QString nombre = separador < 0 ? nodo.texto : nodo.texto.left(separador);
-        const QString numero = separador < 0 ? QString() : nodo.texto.mid(separador + 1);
+        const QString texto = nodo.texto();
+        const qsizetype separador = texto.indexOf(QLatin1Char(':'));
+        const QString nombre = separador < 0 ? texto : texto.left(separador);
+        const QString numero = separador < 0 ? QString() : texto.mid(separador + 1);
         resultado.datos += aAnsi(nombre) + finLinea + aAnsi(numero) + finLinea;
         resultado.nombres.append(nombre);
     });

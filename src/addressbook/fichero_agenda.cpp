@@ -10,19 +10,33 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
+
+#include <cstring>
 
 namespace {
-// Adds the file's name to `ilegibles` when it exists but cannot be read.
-QByteArray leerOCrear(const QString &ruta, QStringList &ilegibles) {
-    QByteArray datos;
-    if (leerFichero(ruta, datos))
-        return datos;
-    if (QFileInfo::exists(ruta)) {
-        ilegibles.append(QFileInfo(ruta).fileName());
+// Opens the file to read it; a missing one is created empty and reads as empty. Adds
+// the file's name to `ilegibles` when it exists but cannot be opened.
+bool abrirOCrear(QFile &fichero, QStringList &ilegibles) {
+    if (fichero.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return true;
+    if (fichero.exists()) {
+        ilegibles.append(QFileInfo(fichero).fileName());
     } else {
-        QFile fichero(ruta);
-        fichero.open(QIODevice::WriteOnly); // an unwritable folder simply reads as empty
+        QFile nuevo(fichero.fileName());
+        nuevo.open(QIODevice::WriteOnly); // an unwritable folder simply reads as empty
     }
+    return false;
+}
+
+QByteArray leerOCrear(const QString &ruta, QStringList &ilegibles) {
+    QFile fichero(ruta);
+    if (!abrirOCrear(fichero, ilegibles))
+        return QByteArray();
+    const QByteArray datos = fichero.readAll();
+    if (fichero.error() == QFileDevice::NoError)
+        return datos;
+    ilegibles.append(QFileInfo(fichero).fileName());
     return QByteArray();
 }
 
@@ -40,48 +54,83 @@ void cargarGrupos(ArbolAgenda &arbol, const QByteArray &datos) {
     }
 }
 
-void cargarContactos(ArbolAgenda &arbol, const QByteArray &datos) {
-    const qsizetype n = datos.size() / ContactoAgenda::tamano;
-    // The parts are decoded into these buffers: only the key, the label and the
-    // group name are allocated.
-    QChar nombre[25], prefijo[10], telefono[25], grupo[25];
+// The first `n` records of `datos`.
+void cargarContactos(ArbolAgenda &arbol, const QByteArray &datos, qsizetype n) {
+    // The key is decoded straight into this buffer, part after part; the tree copies
+    // it into its own store. Room for the three parts, the colons and the flag.
+    QChar clave[ContactoAgenda::campoNombre.ancho + ContactoAgenda::campoPrefijo.ancho +
+                ContactoAgenda::campoTelefono.ancho + 4];
+    QChar grupo[ContactoAgenda::campoGrupo.ancho];
     for (qsizetype i = 0; i < n; ++i) {
         const qsizetype posicion = i * ContactoAgenda::tamano;
         auto campo = [&](ContactoAgenda::Campo c, QChar *destino) {
             return Cifrado::campoDescifrado(datos, posicion + c.posicion, c.ancho, destino);
         };
-        const QStringView n = campo(ContactoAgenda::campoNombre, nombre);
-        const QStringView p = campo(ContactoAgenda::campoPrefijo, prefijo);
-        const QStringView t = campo(ContactoAgenda::campoTelefono, telefono);
+        QChar *fin = clave;
+        for (ContactoAgenda::Campo parte :
+             {ContactoAgenda::campoNombre, ContactoAgenda::campoPrefijo, ContactoAgenda::campoTelefono}) {
+            fin += campo(parte, fin).size();
+            *fin++ = QLatin1Char(':');
+        }
         const bool reves = leerInt16(datos, int(posicion + ContactoAgenda::posicionFlag)) != 0;
-        const bool colocado =
-            ClaveContacto::separable(n, p, t) &&
-            arbol
-                .anadirContacto(campo(ContactoAgenda::campoGrupo, grupo).toString(),
-                                ClaveContacto::clave(n, p, t, reves), ClaveContacto::texto(n, p, t))
-                .isValid();
+        *fin++ = reves ? QLatin1Char('1') : QLatin1Char('0');
+        const QStringView vista(clave, fin);
+        const bool colocado = ClaveContacto::separable(vista) &&
+                              arbol.anadirContacto(campo(ContactoAgenda::campoGrupo, grupo), vista).isValid();
         if (!colocado)
             arbol.apartarRegistro(ArbolAgenda::Tipo::Contacto, datos.mid(posicion, ContactoAgenda::tamano));
     }
 }
 
-QByteArray registroGrupo(const ArbolAgenda::Nodo &nodo) {
-    GrupoAgenda grupo;
-    grupo.nombre = campoFijo(nodo.texto, 25);
-    Cifrado::cifrarGrupo(grupo);
-    return grupo.escribir();
+// The file a block at a time, through one buffer: read whole, a full book's file
+// would be 2.8 MB of fresh memory. False when a read fails; a partial record at the
+// end is left out.
+bool cargarContactos(ArbolAgenda &arbol, QFile &fichero) {
+    QByteArray bloque(512 * ContactoAgenda::tamano, Qt::Uninitialized);
+    qsizetype llenos = 0;
+    for (;;) {
+        const qint64 leidos = fichero.read(bloque.data() + llenos, bloque.size() - llenos);
+        if (leidos < 0)
+            return false;
+        llenos += leidos;
+        const qsizetype registros = llenos / ContactoAgenda::tamano;
+        cargarContactos(arbol, bloque, registros);
+        llenos -= registros * ContactoAgenda::tamano;
+        std::memmove(bloque.data(), bloque.data() + registros * ContactoAgenda::tamano, size_t(llenos));
+        if (leidos == 0)
+            return fichero.error() == QFileDevice::NoError;
+    }
 }
 
-QByteArray registroContacto(const ArbolAgenda::Nodo &nodo) {
-    const ClaveContacto partes = ClaveContacto::desdeClave(nodo.clave);
-    ContactoAgenda contacto;
-    contacto.nombre = campoFijo(partes.nombre, 25);
-    contacto.prefijo = campoFijo(partes.prefijo, 10);
-    contacto.telefono = campoFijo(partes.telefono, 25);
-    contacto.grupo = campoFijo(recortarEspacios(nodo.padre ? nodo.padre->texto : QString()), 25);
-    contacto.envioReves = aFlag(partes.envioReves);
-    Cifrado::cifrarContacto(contacto);
-    return contacto.escribir();
+// Appends a record of `tamano` bytes to `datos` for the caller to fill.
+char *anadirRegistro(QByteArray &datos, int tamano) {
+    datos.resize(datos.size() + tamano);
+    return datos.data() + datos.size() - tamano;
+}
+
+// Writes `texto` as a scrambled fixed-width field, the way the records are stored.
+void escribirCampo(char *destino, QStringView texto, int ancho) {
+    campoFijo(texto, destino, ancho);
+    Cifrado::descifrarCampo(destino, ancho, destino); // the same XOR scrambles
+}
+
+void escribirGrupo(QByteArray &grupos, const ArbolAgenda::Nodo &nodo) {
+    escribirCampo(anadirRegistro(grupos, GrupoAgenda::tamano), nodo.texto(), GrupoAgenda::tamano);
+}
+
+// Written in place, field by field: a full book saves 32,767 of them.
+void escribirContacto(QByteArray &contactos, const ArbolAgenda::Nodo &nodo) {
+    const ClaveContacto::Vistas partes = ClaveContacto::partir(nodo.claveGuardada());
+    const QString grupo = nodo.padre ? nodo.padre->texto() : QString();
+    char *registro = anadirRegistro(contactos, ContactoAgenda::tamano);
+    const auto campo = [&](ContactoAgenda::Campo c, QStringView texto) {
+        escribirCampo(registro + c.posicion, texto, c.ancho);
+    };
+    campo(ContactoAgenda::campoNombre, partes.nombre);
+    campo(ContactoAgenda::campoPrefijo, partes.prefijo);
+    campo(ContactoAgenda::campoTelefono, partes.telefono);
+    campo(ContactoAgenda::campoGrupo, sinEspacios(grupo));
+    qToLittleEndian<qint16>(aFlag(partes.envioReves), registro + ContactoAgenda::posicionFlag);
 }
 } // namespace
 
@@ -95,11 +144,21 @@ QString rutaContactos() {
 QStringList cargarArbolAgenda(ArbolAgenda &arbol) {
     QStringList ilegibles;
     const QByteArray grupos = leerOCrear(rutaGrupos(), ilegibles);
-    const QByteArray contactos = leerOCrear(rutaContactos(), ilegibles);
+    QFile contactos(rutaContactos());
+    const bool abierto = abrirOCrear(contactos, ilegibles);
+    arbol.reservar(grupos.size() / GrupoAgenda::tamano +
+                   (abierto ? contactos.size() / ContactoAgenda::tamano : 0));
+    bool leidos = true;
     arbol.cargaMasiva([&] {
         cargarGrupos(arbol, grupos);
-        cargarContactos(arbol, contactos);
+        leidos = !abierto || cargarContactos(arbol, contactos);
     });
+    if (!leidos) {
+        // Failed halfway: the book shows as when the file cannot be opened, without it.
+        ilegibles.append(QFileInfo(contactos).fileName());
+        arbol.vaciar();
+        arbol.cargaMasiva([&] { cargarGrupos(arbol, grupos); });
+    }
     return ilegibles;
 }
 
@@ -119,12 +178,13 @@ bool grabarArbolAgenda(const ArbolAgenda &arbol) {
     contactos.reserve(qsizetype(arbol.numeroNodos() + arbol.numeroApartados()) * ContactoAgenda::tamano);
     arbol.recorrer(
         [&](const ArbolAgenda::Nodo &nodo) {
-            QByteArray &destino = nodo.tipo == ArbolAgenda::Tipo::Grupo ? grupos : contactos;
+            const bool esGrupo = nodo.tipo == ArbolAgenda::Tipo::Grupo;
             if (nodo.apartado)
-                destino += nodo.registro;
+                (esGrupo ? grupos : contactos) += nodo.registro();
+            else if (esGrupo)
+                escribirGrupo(grupos, nodo);
             else
-                destino +=
-                    nodo.tipo == ArbolAgenda::Tipo::Grupo ? registroGrupo(nodo) : registroContacto(nodo);
+                escribirContacto(contactos, nodo);
         },
         true);
     return grabarFicherosAtomicos({{rutaContactos(), contactos}, {rutaGrupos(), grupos}});

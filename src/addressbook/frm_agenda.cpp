@@ -84,7 +84,16 @@ void frmAgenda::cargar() {
     ilegibles = cargarArbolAgenda(agenda);
     if (!ilegibles.isEmpty())
         Avisos::aviso(avisoAgendaIlegible(ilegibles));
-    cmbGrupos->addItems(agenda.clavesGrupos());
+    const QStringList grupos = agenda.clavesGrupos();
+    // The box is as wide as its longest name in characters: measuring the text of
+    // each of a full book's 1,000 groups, as the box would, costs more than the tree.
+    qsizetype largo = 1;
+    for (const QString &grupo : grupos)
+        largo = qMax(largo, grupo.size());
+    cmbGrupos->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbGrupos->setMinimumContentsLength(int(largo));
+    cmbGrupos->setIconSize(QSize(0, 0)); // no group has an icon: the box keeps its height
+    cmbGrupos->addItems(grupos);
     cmbGrupos->setCurrentIndex(-1);
     treeAgenda->expandAll();
     // Records that could not be shown are kept in the files as they are; say so.

@@ -31,7 +31,7 @@ QString anadirContacto(ArbolAgenda &arbol, const QString &grupo, const QString &
     const QString clave = partes.clave();
     if (arbol.existeClave(clave))
         return lineaDuplicada(nombre);
-    if (!arbol.anadirContacto(grupo, clave, partes.texto()).isValid())
+    if (!arbol.anadirContacto(grupo, clave).isValid())
         return QStringLiteral("No existe el grupo '%1' para la entrada: %2").arg(grupo, nombre);
     return QStringLiteral("Se ha importado la entrada: ") + nombreEnLog;
 }

@@ -11,7 +11,9 @@ QByteArray campoFijo(const QByteArray &valor, int ancho) {
 }
 
 QByteArray campoFijo(const QString &valor, int ancho) {
-    return campoFijo(aAnsi(valor), ancho);
+    QByteArray campo(ancho, Qt::Uninitialized);
+    campoFijo(valor, campo.data(), ancho);
+    return campo;
 }
 
 template <typename Texto, typename Caracter> static Texto recortar(const Texto &texto, Caracter espacio) {
@@ -30,6 +32,9 @@ QString recortarEspacios(const QString &texto) {
 QByteArray recortarEspacios(const QByteArray &texto) {
     return recortar(texto, ' ');
 }
+QStringView sinEspacios(QStringView texto) {
+    return recortar(texto, QLatin1Char(' '));
+}
 
 namespace {
 // Windows-1252 codes 0x80 to 0x9F; the five codes the page leaves undefined map
@@ -39,6 +44,17 @@ constexpr char16_t tabla80[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026
                                   0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+constexpr std::array<char16_t, 256> construirTablaAnsi() {
+    std::array<char16_t, 256> tabla{};
+    for (int codigo = 0; codigo < 256; ++codigo)
+        tabla[codigo] = (codigo >= 0x80 && codigo < 0xA0) ? tabla80[codigo - 0x80] : char16_t(codigo);
+    return tabla;
+}
+} // namespace
+
+extern constexpr std::array<char16_t, 256> tablaAnsi = construirTablaAnsi();
+
+namespace {
 char codigoAnsi(uint unicode) {
     if (unicode < 0x80 || (unicode >= 0xA0 && unicode <= 0xFF))
         return char(unicode);
@@ -48,23 +64,39 @@ char codigoAnsi(uint unicode) {
     }
     return '?';
 }
+
+// Writes at most `maximo` bytes, one per character; returns how many.
+qsizetype escribirAnsi(QStringView texto, char *destino, qsizetype maximo) {
+    qsizetype escritos = 0;
+    for (qsizetype i = 0; i < texto.size() && escritos < maximo; ++i) {
+        const char16_t codigo = texto[i].unicode();
+        if (codigo < 0x80) {
+            destino[escritos++] = char(codigo);
+            continue;
+        }
+        // A surrogate pair is one character, which the code page lacks: one '?'.
+        if (texto[i].isHighSurrogate() && i + 1 < texto.size() && texto[i + 1].isLowSurrogate())
+            ++i;
+        destino[escritos++] = codigoAnsi(texto[i].unicode());
+    }
+    return escritos;
+}
 } // namespace
 
 QByteArray aAnsi(const QString &texto) {
-    QByteArray bytes;
-    bytes.reserve(texto.size());
-    for (uint unicode : texto.toUcs4())
-        bytes.append(codigoAnsi(unicode));
+    QByteArray bytes(texto.size(), Qt::Uninitialized);
+    bytes.truncate(escribirAnsi(texto, bytes.data(), bytes.size()));
     return bytes;
+}
+
+void campoFijo(QStringView valor, char *destino, int ancho) {
+    std::fill(destino + escribirAnsi(valor, destino, ancho), destino + ancho, ' ');
 }
 
 namespace {
 QChar *escribirDesdeAnsi(const char *bytes, qsizetype tamano, QChar *destino) {
-    for (qsizetype i = 0; i < tamano; ++i) {
-        const auto codigo = quint8(bytes[i]);
-        *destino++ =
-            (codigo >= 0x80 && codigo < 0xA0) ? QChar(tabla80[codigo - 0x80]) : QChar(char16_t(codigo));
-    }
+    for (qsizetype i = 0; i < tamano; ++i)
+        *destino++ = caracterAnsi(quint8(bytes[i]));
     return destino;
 }
 } // namespace

@@ -10,7 +10,7 @@
 // Every node's key, in the order of addition (the order a save writes).
 inline QStringList clavesEnOrden(const ArbolAgenda &arbol) {
     QStringList claves;
-    arbol.recorrer([&](const ArbolAgenda::Nodo &nodo) { claves.append(nodo.clave); });
+    arbol.recorrer([&](const ArbolAgenda::Nodo &nodo) { claves.append(nodo.clave()); });
     return claves;
 }
 

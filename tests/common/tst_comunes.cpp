@@ -2,6 +2,7 @@
 
 #include "common/carpeta.h"
 #include "common/numero.h"
+#include "config/cifrado.h"
 
 class PruebaComunes : public QObject {
     Q_OBJECT
@@ -18,6 +19,20 @@ private slots:
         for (int codigo = 0; codigo < 256; ++codigo)
             todos[codigo] = char(codigo);
         QCOMPARE(aAnsi(desdeAnsi(todos)), todos);
+        // Unscrambling strips the padding as the plain route does, wherever the text sits.
+        for (int a = 0; a <= 25; ++a) {
+            for (int b = a; b <= 25; ++b) {
+                QByteArray campo(26, ' ');
+                campo[a] = 'x';
+                campo[b] = '\x80';
+                campo.chop(1);
+                const QByteArray cifrado = Cifrado::cifrarTexto(campo);
+                char claro[Cifrado::longitudClave];
+                QCOMPARE(Cifrado::campoDescifrado(cifrado, 0, 25), textoCampo(campo));
+                QCOMPARE(desdeAnsi(Cifrado::descifrarSinEspacios(cifrado.constData(), 25, claro)),
+                         textoCampo(campo));
+            }
+        }
         QCOMPARE(normalizarCarpeta(u" /opt/zarcel/ "_s), u"/opt/zarcel"_s);
         QCOMPARE(normalizarCarpeta(u"C:\\"_s), u"C:"_s);
     }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <numeric>
 #include <optional>
 #include <vector>
@@ -81,16 +82,36 @@ class ClavesRapidas {
 public:
     explicit ClavesRapidas(const NombresAgenda &nombres) : nombres(nombres), tabla(tablaRangos()) {}
 
-    // False when a name holds a character the quick order does not know.
-    bool conocidas() const {
-        for (qsizetype i = 0; i < nombres.size(); ++i) {
-            for (char c : nombres.bytes(i)) {
-                if (tabla[quint8(c)] == 0)
-                    return false;
+    // One pass over the names: each one's key, its first `letras` ranks packed 7 bits
+    // each above its index (comparing keys compares the names' starts, then file order),
+    // and whether the key leaves anything to compare. False when a name holds a
+    // character the quick order does not know.
+    bool calcular(int letras, int bitsIndice) {
+        const size_t n = size_t(nombres.size());
+        claves = std::make_unique_for_overwrite<quint64[]>(n);
+        pendientes = std::make_unique_for_overwrite<quint8[]>(n);
+        for (size_t i = 0; i < n; ++i) {
+            const QByteArrayView nombre = nombres.bytes(qsizetype(i));
+            quint64 prefijo = 0;
+            quint8 desconocido = 0, acento = 0;
+            for (qsizetype k = 0; k < nombre.size(); ++k) {
+                const quint8 c = quint8(nombre[k]);
+                desconocido |= quint8(tabla[c] == 0);
+                acento |= quint8(c >= 0xC0 && c != 0xD1 && c != 0xF1);
+                if (k < letras)
+                    prefijo = (prefijo << 7) | tabla[c];
             }
+            if (desconocido)
+                return false;
+            if (nombre.size() < letras)
+                prefijo <<= 7 * (letras - nombre.size());
+            claves[i] = (prefijo << bitsIndice) | i;
+            pendientes[i] = quint8(acento | (nombre.size() > letras ? 2 : 0));
         }
         return true;
     }
+    quint64 *datosClaves() { return claves.get(); }
+    quint64 clave(int i) const { return claves[size_t(i)]; }
 
     // -1, 0 or 1 by the first level; 0 also when a name has accents, which the caller settles.
     int comparar(int a, int b) const {
@@ -104,47 +125,37 @@ public:
         return na.size() < nb.size() ? -1 : na.size() > nb.size() ? 1 : 0;
     }
     // Accented letters rank as their base letter; the collator settles the rest.
-    bool tieneAcentos(int i) const {
-        const QByteArrayView nombre = nombres.bytes(i);
-        return std::any_of(nombre.begin(), nombre.end(), [](char c) {
-            const quint8 u = quint8(c);
-            return u >= 0xC0 && u != 0xD1 && u != 0xF1;
-        });
-    }
-
-    // The first `letras` ranks packed 7 bits each, zeros after a shorter name: comparing
-    // two of these compares the names' starts as comparar() does.
-    quint64 prefijo(int i, int letras) const {
-        const QByteArrayView nombre = nombres.bytes(i);
-        quint64 clave = 0;
-        for (int k = 0; k < letras; ++k)
-            clave = (clave << 7) | (k < nombre.size() ? tabla[quint8(nombre[k])] : 0);
-        return clave;
-    }
-    // Whether the prefix holds the whole name, so equal prefixes mean equal first levels.
-    bool cabeEnPrefijo(int i, int letras) const { return nombres.bytes(i).size() <= letras; }
+    bool tieneAcentos(int i) const { return pendientes[size_t(i)] & 1; }
+    // Whether two names of equal keys may still differ: a name longer than the prefix or with accents.
+    bool pendiente(int i) const { return pendientes[size_t(i)] != 0; }
 
 private:
     const NombresAgenda &nombres;
     const std::array<unsigned char, 256> &tabla;
+    std::unique_ptr<quint64[]> claves;
+    std::unique_ptr<quint8[]> pendientes;
 };
 
-// Sorts plain integers by a stable byte-wise radix sort, several times cheaper than
-// comparing pairs.
-void ordenarEnteros(std::vector<quint64> &claves) {
-    std::vector<quint64> auxiliar(claves.size());
-    for (int desplazamiento = 0; desplazamiento < 64; desplazamiento += 8) {
-        std::array<size_t, 257> posiciones{};
-        for (quint64 clave : claves)
-            ++posiciones[((clave >> desplazamiento) & 0xFF) + 1];
-        // A byte all keys share leaves the order as it is.
-        if (std::find(posiciones.begin(), posiciones.end(), claves.size()) != posiciones.end())
+// Sorts plain integers by a stable radix sort of 11-bit digits, several times cheaper
+// than comparing pairs.
+void ordenarEnteros(quint64 *claves, size_t n) {
+    constexpr int bits = 11;
+    auto auxiliar = std::make_unique_for_overwrite<quint64[]>(n);
+    quint64 *origen = claves, *destino = auxiliar.get();
+    for (int desplazamiento = 0; desplazamiento < 64; desplazamiento += bits) {
+        std::array<size_t, (1 << bits) + 1> posiciones{};
+        for (size_t i = 0; i < n; ++i)
+            ++posiciones[((origen[i] >> desplazamiento) & ((1 << bits) - 1)) + 1];
+        // A digit all keys share leaves the order as it is.
+        if (std::find(posiciones.begin(), posiciones.end(), n) != posiciones.end())
             continue;
         std::partial_sum(posiciones.begin(), posiciones.end(), posiciones.begin());
-        for (quint64 clave : claves)
-            auxiliar[posiciones[(clave >> desplazamiento) & 0xFF]++] = clave;
-        claves.swap(auxiliar);
+        for (size_t i = 0; i < n; ++i)
+            destino[posiciones[(origen[i] >> desplazamiento) & ((1 << bits) - 1)]++] = origen[i];
+        std::swap(origen, destino);
     }
+    if (origen != claves)
+        std::copy(origen, origen + n, claves);
 }
 
 // Whether `orden` is the collator's order with equal names in their original order:
@@ -207,23 +218,19 @@ QList<int> ordenSinMayusculas(const NombresAgenda &nombres) {
         return orden; // the collator's start-up is not worth paying for
     QCollator collator(idiomaOrden());
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    const ClavesRapidas rapidas(nombres);
-    if (!rapidas.conocidas())
-        return ordenPorClaves(nombres, collator);
-    // Most names differ within their first few characters: those sort as integers
-    // holding the prefix above the index (so equal prefixes keep file order), and
-    // only runs that share a prefix are compared in full.
+    // Most names differ within their first few characters: those sort as integers,
+    // and only runs of names that share a prefix are compared in full.
     int bitsIndice = 1;
     while ((quint64(1) << bitsIndice) < quint64(n))
         ++bitsIndice;
     const int letras = (64 - bitsIndice) / 7;
+    ClavesRapidas rapidas(nombres);
+    if (!rapidas.calcular(letras, bitsIndice))
+        return ordenPorClaves(nombres, collator);
+    ordenarEnteros(rapidas.datosClaves(), size_t(n));
     const quint64 mascaraIndice = (quint64(1) << bitsIndice) - 1;
-    std::vector<quint64> claves(size_t(n), 0);
     for (int i = 0; i < n; ++i)
-        claves[size_t(i)] = (rapidas.prefijo(i, letras) << bitsIndice) | quint64(i);
-    ordenarEnteros(claves);
-    for (int i = 0; i < n; ++i)
-        orden[i] = int(claves[size_t(i)] & mascaraIndice);
+        orden[i] = int(rapidas.clave(i) & mascaraIndice);
     auto menor = [&](int a, int b) {
         const int primerNivel = rapidas.comparar(a, b);
         if (primerNivel != 0 || (!rapidas.tieneAcentos(a) && !rapidas.tieneAcentos(b)))
@@ -231,11 +238,10 @@ QList<int> ordenSinMayusculas(const NombresAgenda &nombres) {
         return comparar(collator, nombres, a, b) < 0;
     };
     for (int inicio = 0, fin = 0; inicio < n; inicio = fin) {
-        const quint64 prefijo = claves[size_t(inicio)] >> bitsIndice;
+        const quint64 prefijo = rapidas.clave(inicio) >> bitsIndice;
         bool completo = true;
-        for (fin = inicio; fin < n && claves[size_t(fin)] >> bitsIndice == prefijo; ++fin)
-            completo =
-                completo && rapidas.cabeEnPrefijo(orden[fin], letras) && !rapidas.tieneAcentos(orden[fin]);
+        for (fin = inicio; fin < n && rapidas.clave(fin) >> bitsIndice == prefijo; ++fin)
+            completo = completo && !rapidas.pendiente(orden[fin]);
         if (fin - inicio > 1 && !completo)
             std::stable_sort(orden.begin() + inicio, orden.begin() + fin, menor);
     }

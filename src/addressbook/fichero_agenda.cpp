@@ -78,27 +78,9 @@ void cargarContactos(ArbolAgenda &arbol, const QByteArray &datos, qsizetype n) {
         const bool colocado = ClaveContacto::separable(vista) &&
                               arbol.anadirContacto(campo(ContactoAgenda::campoGrupo, grupo), vista).isValid();
         if (!colocado)
-            arbol.apartarRegistro(ArbolAgenda::Tipo::Contacto, datos.mid(posicion, ContactoAgenda::tamano));
-    }
-}
-
-// The file a block at a time, through one buffer: read whole, a full book's file
-// would be 2.8 MB of fresh memory. False when a read fails; a partial record at the
-// end is left out.
-bool cargarContactos(ArbolAgenda &arbol, QFile &fichero) {
-    QByteArray bloque(512 * ContactoAgenda::tamano, Qt::Uninitialized);
-    qsizetype llenos = 0;
-    for (;;) {
-        const qint64 leidos = fichero.read(bloque.data() + llenos, bloque.size() - llenos);
-        if (leidos < 0)
-            return false;
-        llenos += leidos;
-        const qsizetype registros = llenos / ContactoAgenda::tamano;
-        cargarContactos(arbol, bloque, registros);
-        llenos -= registros * ContactoAgenda::tamano;
-        std::memmove(bloque.data(), bloque.data() + registros * ContactoAgenda::tamano, size_t(llenos));
-        if (leidos == 0)
-            return fichero.error() == QFileDevice::NoError;
+            // A copy of its own: `datos` is a buffer that the next block overwrites.
+            arbol.apartarRegistro(ArbolAgenda::Tipo::Contacto,
+                                  QByteArray(datos.constData() + posicion, ContactoAgenda::tamano));
     }
 }
 
@@ -151,7 +133,11 @@ QStringList cargarArbolAgenda(ArbolAgenda &arbol) {
     bool leidos = true;
     arbol.cargaMasiva([&] {
         cargarGrupos(arbol, grupos);
-        leidos = !abierto || cargarContactos(arbol, contactos);
+        leidos =
+            !abierto ||
+            leerEnBloques(contactos, ContactoAgenda::tamano, [&](const char *registros, qsizetype n) {
+                cargarContactos(arbol, QByteArray::fromRawData(registros, n * ContactoAgenda::tamano), n);
+            });
     });
     if (!leidos) {
         // Failed halfway: the book shows as when the file cannot be opened, without it.

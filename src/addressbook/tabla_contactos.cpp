@@ -14,10 +14,6 @@
 TablaContactos tablaContactos;
 
 namespace {
-// Whole records are read this many at a time: a small buffer, used again and again,
-// rather than the whole file in memory at once.
-constexpr qsizetype registrosPorLectura = 512;
-
 QString textoDe(const QByteArray &registros, qsizetype i, ContactoAgenda::Campo campo) {
     return Cifrado::campoDescifrado(registros, i * ContactoAgenda::tamano + campo.posicion, campo.ancho);
 }
@@ -35,18 +31,14 @@ NombresAgenda TablaContactos::cargar() {
         return nombres;
     const qsizetype enFichero = fichero->size() / ContactoAgenda::tamano;
     nombres.reservar(enFichero, enFichero * ContactoAgenda::campoNombre.ancho);
-    while (nombres.size() < enFichero) {
-        const QByteArray bloque =
-            leerRegistros(nombres.size(), qMin(registrosPorLectura, enFichero - nombres.size()));
-        if (bloque.isEmpty())
-            break; // the file shrank, or failed, while it was read
-        for (qsizetype i = 0; i < bloque.size(); i += ContactoAgenda::tamano) {
-            char claro[Cifrado::longitudClave];
-            const ContactoAgenda::Campo nombre = ContactoAgenda::campoNombre;
-            nombres.anadir(
-                Cifrado::descifrarSinEspacios(bloque.constData() + i + nombre.posicion, nombre.ancho, claro));
+    const ContactoAgenda::Campo nombre = ContactoAgenda::campoNombre;
+    leerEnBloques(*fichero, ContactoAgenda::tamano, [&](const char *bloque, qsizetype cuantos) {
+        char claro[Cifrado::longitudClave];
+        for (qsizetype i = 0; i < cuantos; ++i) {
+            const char *campo = bloque + i * ContactoAgenda::tamano + nombre.posicion;
+            nombres.anadir(Cifrado::descifrarSinEspacios(campo, nombre.ancho, claro));
         }
-    }
+    }); // a failed read leaves the names read before it
     registros = nombres.size();
     return nombres;
 }

@@ -1,8 +1,10 @@
 #include "common/ficheros.h"
 
 #include <QFile>
+#include <QIODevice>
 #include <QSaveFile>
 
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -30,6 +32,25 @@ bool grabarFicherosAtomicos(const QList<FicheroNuevo> &ficheros) {
             return false;
     }
     return true;
+}
+
+bool leerEnBloques(QIODevice &fichero, int tamanoRegistro,
+                   const std::function<void(const char *registros, qsizetype cuantos)> &usar) {
+    QByteArray bloque(512 * qsizetype(tamanoRegistro), Qt::Uninitialized);
+    qsizetype llenos = 0;
+    for (;;) {
+        const qint64 leidos = fichero.read(bloque.data() + llenos, bloque.size() - llenos);
+        if (leidos < 0)
+            return false;
+        llenos += leidos;
+        const qsizetype registros = llenos / tamanoRegistro;
+        if (registros > 0)
+            usar(bloque.constData(), registros);
+        llenos -= registros * tamanoRegistro;
+        std::memmove(bloque.data(), bloque.data() + registros * tamanoRegistro, size_t(llenos));
+        if (leidos == 0)
+            return true;
+    }
 }
 
 bool leerFichero(const QString &ruta, QByteArray &datos) {

@@ -10,7 +10,6 @@
 #include <array>
 #include <memory>
 #include <numeric>
-#include <optional>
 #include <vector>
 
 QLocale idiomaOrden() {
@@ -23,13 +22,11 @@ namespace {
 // A name decoded on the stack, for the collator.
 class Decodificado {
 public:
-    explicit Decodificado(QByteArrayView bytes)
-        : texto(bytes.size()), vista(desdeAnsi(bytes, texto.data())) {}
-    operator QStringView() const { return vista; }
+    explicit Decodificado(QByteArrayView bytes) : texto(bytes.size()) { desdeAnsi(bytes, texto.data()); }
+    operator QStringView() const { return QStringView(texto.data(), texto.size()); }
 
 private:
     QVarLengthArray<QChar, 64> texto;
-    QStringView vista;
 };
 
 int comparar(const QCollator &collator, const NombresAgenda &nombres, int a, int b) {

@@ -1,9 +1,13 @@
 #include "app/estilo.h"
 
+#include "app/icono.h"
+#include <QGroupBox>
 #include <QIconEngine>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
+#include <qdrawutil.h>
 
 #include <optional>
 
@@ -47,6 +51,24 @@ public:
         if (cual == SP_ToolBarHorizontalExtensionButton)
             return QIcon(new IconoDiferido(baseStyle(), cual));
         return QProxyStyle::standardIcon(cual, opcion, control);
+    }
+
+    // Fusion's group-box frame, drawn from the same image read as PNG outright: Fusion
+    // reads it by name alone, and to guess its format Qt loads every image-format plugin.
+    void drawPrimitive(PrimitiveElement elemento, const QStyleOption *opcion, QPainter *pintor,
+                       const QWidget *control) const override {
+        if (elemento != PE_FrameGroupBox) {
+            QProxyStyle::drawPrimitive(elemento, opcion, pintor, control);
+            return;
+        }
+        static const QPixmap marco =
+            leerPng(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+        constexpr int margenSuperior = 3;
+        int arriba = margenSuperior;
+        const auto *caja = qobject_cast<const QGroupBox *>(control);
+        if (!caja || caja->isCheckable() || !caja->title().isEmpty())
+            arriba += qMax(pixelMetric(PM_ExclusiveIndicatorHeight), opcion->fontMetrics.height());
+        qDrawBorderPixmap(pintor, opcion->rect.adjusted(0, arriba, 0, 0), QMargins(6, 6, 6, 6), marco);
     }
 };
 } // namespace

@@ -3,7 +3,7 @@
 class QStyle;
 
 // The program's style: Fusion, except that the menu bar's overflow button asks for its
-// image only when it is first drawn. Getting it at once loads the icon theme's engine
-// and every image-format plugin, a good part of the start-up, for a button that a
-// window of normal width never shows.
+// image only when it is first drawn, and the group-box frame's image is read as PNG
+// outright. Otherwise Qt loads the icon theme's engine and every image-format plugin
+// at start-up, a good part of it, to guess formats it could have been told.
 QStyle *estiloPrograma();

@@ -9,12 +9,13 @@ QIcon iconoPrograma() {
     QIcon icono = QGuiApplication::windowIcon();
     if (!icono.isNull())
         return icono;
-    // Read as PNG without guessing: to guess, Qt loads every image-format plugin it
-    // has, and their libraries, to ask each whether it reads the file.
-    for (int lado : {16, 32, 48, 64}) {
-        QImageReader lector(QStringLiteral(":/iconos/zarcel-%1.png").arg(lado), "png");
-        lector.setAutoDetectImageFormat(false);
-        icono.addPixmap(QPixmap::fromImage(lector.read()));
-    }
+    for (int lado : {16, 32, 48, 64})
+        icono.addPixmap(leerPng(QStringLiteral(":/iconos/zarcel-%1.png").arg(lado)));
     return icono;
+}
+
+QPixmap leerPng(const QString &ruta) {
+    QImageReader lector(ruta, "png");
+    lector.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(lector.read());
 }

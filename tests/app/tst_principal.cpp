@@ -4,6 +4,7 @@
 #include "app/caja_mensaje.h"
 #include "app/contador_mensaje.h"
 #include "app/destinatarios.h"
+#include "app/estilo.h"
 #include "common/colores.h"
 
 class PruebaPrincipal : public QObject {
@@ -190,6 +191,20 @@ private slots:
         v.cargarAgenda();
         QVERIFY(tablaContactos.isEmpty() && textosDe(contactos).isEmpty());
         QCOMPARE(textosDe(grupos).size(), 3);
+    }
+
+    void estiloDibujaLosMarcosComoFusion() {
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"Fusion"_s)), propio(estiloPrograma());
+        for (const auto &caso : {std::pair{u"Mensaje"_s, false}, {QString(), false}, {QString(), true}}) {
+            const auto dibujo = [&](QStyle *estilo) {
+                QGroupBox caja(caso.first);
+                caja.setCheckable(caso.second);
+                caja.setStyle(estilo);
+                caja.resize(200, 120);
+                return caja.grab().toImage();
+            };
+            QCOMPARE(dibujo(propio.get()), dibujo(fusion.get()));
+        }
     }
 };
 

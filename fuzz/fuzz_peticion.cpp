@@ -10,6 +10,7 @@
 #include "gateways/intercambio.h"
 #include "gateways/plantillas.h"
 #include "gateways/salida_envio.h"
+#include "red/canal_qt.h"
 
 #include <QRegularExpression>
 #include <QTcpServer>
@@ -130,9 +131,9 @@ const Plantilla plantillas[] = {pasarelaAmena,       pasarelaNavegalia, pasarela
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *datos, size_t tamano) {
     static Servidor servidor;
-    static QTcpSocket socket;
+    static const std::unique_ptr<Pasarelas::CanalTcp> canal(zarcelCrearCanalTcp());
     static SalidaMuda salida;
-    static Intercambio intercambio(socket, salida);
+    static Intercambio intercambio(*canal, salida);
     intercambio.desviarConexionesDirectas(QStringLiteral("127.0.0.1"), servidor.puerto());
 
     // control, user, password, e-mail, prefix, number, text, cookie page, form answer

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "gateways/canal_tcp.h"
+
 #include <QMainWindow>
 #include <QPointer>
+
+#include <memory>
 
 class CajaMensaje;
 class ListaDestinatarios;
@@ -14,7 +18,6 @@ class QListView;
 class QListWidget;
 class QMenu;
 class QPushButton;
-class QTcpSocket;
 
 // The main window: the message being prepared, its recipients and every command.
 // Its controls are the shared state that the send, store and stored-messages
@@ -116,8 +119,10 @@ public:
     QAction *mnuAyudaContenido;
     QAction *mnuAyudaAbout;
 
-    // The one connection every exchange with a gateway uses.
-    QTcpSocket *socket;
+    // The one connection every exchange with a gateway uses, opened with the first
+    // send (which loads the network library); null while it cannot be, `error` says why.
+    Pasarelas::CanalTcp *canalTcp(QString *error = nullptr);
+    std::unique_ptr<Pasarelas::CanalTcp> socket;
 
 protected:
     void closeEvent(QCloseEvent *evento) override;

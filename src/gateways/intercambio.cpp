@@ -6,7 +6,6 @@
 #include "gateways/salida_envio.h"
 
 #include <QEventLoop>
-#include <QTcpSocket>
 #include <QTimer>
 
 namespace Pasarelas {
@@ -24,10 +23,20 @@ QString lineaAgenteUsuario() {
     return QStringLiteral("User-Agent: Mozilla/4.7 [en] (Linux; U)");
 }
 
-Intercambio::Intercambio(QTcpSocket &socket, SalidaEnvio &salida) : socket(socket), salidaEnvio(salida) {
-    connect(&socket, &QIODevice::readyRead, this, &Intercambio::leerDatos);
-    // Whoever closes the socket, what it still buffers belongs to the answer.
-    connect(&socket, &QIODevice::aboutToClose, this, &Intercambio::leerDatos);
+Intercambio::Intercambio(CanalTcp &canal, SalidaEnvio &salida) : canal(canal), salidaEnvio(salida) {
+    canal.alLlegarDatos = [this] { leerDatos(); };
+    canal.alConectar = [this] { emit canalConectado(); };
+    // Whoever closes the connection, what it still buffers belongs to the answer.
+    canal.alCerrar = [this] {
+        leerDatos();
+        emit canalCerrado();
+    };
+    canal.alDesconectar = [this] { emit canalDesconectado(); };
+}
+
+// The connection outlives this exchange; the next one sets its own.
+Intercambio::~Intercambio() {
+    canal.alLlegarDatos = canal.alConectar = canal.alCerrar = canal.alDesconectar = nullptr;
 }
 
 void Intercambio::desviarConexionesDirectas(const QString &host, quint16 puerto) {
@@ -36,9 +45,9 @@ void Intercambio::desviarConexionesDirectas(const QString &host, quint16 puerto)
 }
 
 void Intercambio::leerDatos() {
-    if (!socket.isReadable())
+    if (!canal.legible())
         return;
-    const QByteArray datos = socket.readAll();
+    const QByteArray datos = canal.leerTodo();
     const qsizetype cabe = limiteRespuesta - respuesta.size();
     if (cabe > 0)
         respuesta.append(desdeAnsi(datos.left(cabe)));
@@ -52,16 +61,11 @@ void Intercambio::esperar(int milisegundos, Espera espera) {
     connect(&limite, &QTimer::timeout, &bucle, &QEventLoop::quit);
     connect(this, &Intercambio::cancelacion, &bucle, &QEventLoop::quit);
     if (espera != Espera::pausa)
-        connect(&socket, &QIODevice::aboutToClose, &bucle, &QEventLoop::quit);
-    if (espera == Espera::conexion) {
-        connect(&socket, &QAbstractSocket::connected, &bucle, &QEventLoop::quit);
-    } else if (espera == Espera::respuesta) {
-        connect(&socket, &QAbstractSocket::stateChanged, &bucle,
-                [&bucle](QAbstractSocket::SocketState estado) {
-                    if (estado == QAbstractSocket::UnconnectedState)
-                        bucle.quit();
-                });
-    }
+        connect(this, &Intercambio::canalCerrado, &bucle, &QEventLoop::quit);
+    if (espera == Espera::conexion)
+        connect(this, &Intercambio::canalConectado, &bucle, &QEventLoop::quit);
+    else if (espera == Espera::respuesta)
+        connect(this, &Intercambio::canalDesconectado, &bucle, &QEventLoop::quit);
     limite.start(milisegundos);
     bucle.exec();
 }
@@ -73,13 +77,13 @@ void Intercambio::pausar(int milisegundos) {
 
 void Intercambio::cancelar() {
     emit cancelacion();
-    socket.close();
+    canal.cerrar();
 }
 
 bool Intercambio::conectar(const QString &host) {
     respuesta.clear();
-    if (socket.state() != QAbstractSocket::UnconnectedState)
-        socket.abort();
+    if (canal.estado() != CanalTcp::Estado::desconectado)
+        canal.abortar();
     QString destino = host;
     quint16 puerto = 80;
     if (usandoProxy()) {
@@ -93,18 +97,18 @@ bool Intercambio::conectar(const QString &host) {
         destino = hostDesvio;
         puerto = puertoDesvio;
     }
-    socket.connectToHost(destino, puerto);
+    canal.conectar(destino, puerto);
     // A refused connection does not end the wait: only connecting (or a cancel) does.
-    if (socket.state() != QAbstractSocket::ConnectedState)
+    if (canal.estado() != CanalTcp::Estado::conectado)
         esperar(tiempos().conexionMs, Espera::conexion);
-    if (socket.state() == QAbstractSocket::ConnectedState)
+    if (canal.estado() == CanalTcp::Estado::conectado)
         return true;
-    socket.close();
+    canal.cerrar();
     return false;
 }
 
 void Intercambio::enviarTexto(const QString &texto) {
-    socket.write(aAnsi(texto));
+    canal.escribir(aAnsi(texto));
 }
 
 void Intercambio::enviarLinea(const QString &contenido) {
@@ -112,10 +116,10 @@ void Intercambio::enviarLinea(const QString &contenido) {
 }
 
 void Intercambio::esperarRespuesta() {
-    if (socket.state() != QAbstractSocket::UnconnectedState)
+    if (canal.estado() != CanalTcp::Estado::desconectado)
         esperar(tiempos().respuestaMs, Espera::respuesta);
     leerDatos();
-    socket.close();
+    canal.cerrar();
 }
 
 void Intercambio::enviarLineaPeticion(const QString &metodo, const QString &host, const QString &ruta,

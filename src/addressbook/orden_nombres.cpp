@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 #include <numeric>
+#include <optional>
 #include <vector>
 
 QLocale idiomaOrden() {
@@ -155,6 +156,20 @@ void ordenarEnteros(quint64 *claves, size_t n) {
         std::copy(origen, origen + n, claves);
 }
 
+// Whether two names differ in case alone, which the order ignores: A-Z and the
+// accented capitals from 0xC0 fold to lower case; other bytes compare as they are.
+bool mismasLetras(QByteArrayView a, QByteArrayView b) {
+    if (a.size() != b.size())
+        return false;
+    auto minuscula = [](quint8 c) {
+        return quint8((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) ? c + 0x20 : c);
+    };
+    for (qsizetype k = 0; k < a.size(); ++k)
+        if (minuscula(quint8(a[k])) != minuscula(quint8(b[k])))
+            return false;
+    return true;
+}
+
 // Whether `orden` is the collator's order with equal names in their original order:
 // checking the neighbours suffices, since equal names stand together in a sorted list.
 bool ordenExacto(const NombresAgenda &nombres, const QList<int> &orden, const QCollator &collator) {
@@ -167,11 +182,8 @@ bool ordenExacto(const NombresAgenda &nombres, const QList<int> &orden, const QC
     return true;
 }
 
-// Whether the collator ranks the table's characters one by one as the table does: its
-// letters in the table's order, case apart. The Spanish collation joins no letters
-// (no "ch" or "ll" as one) and splits none, so for it this makes the table's order of
-// whole names the collator's first level; other languages may join letters (Danish
-// "aa", Czech "ch") and are checked name by name.
+} // namespace
+
 bool tablaDelIdioma(const QCollator &collator) {
     if (collator.locale().language() != QLocale::Spanish)
         return false;
@@ -205,16 +217,22 @@ bool tablaDelIdioma(const QCollator &collator) {
     }
     return true;
 }
-} // namespace
-
 QList<int> ordenSinMayusculas(const NombresAgenda &nombres) {
     const int n = int(nombres.size());
     QList<int> orden(n);
     std::iota(orden.begin(), orden.end(), 0);
     if (n < 2)
-        return orden; // the collator's start-up is not worth paying for
-    QCollator collator(idiomaOrden());
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
+        return orden;
+    // Opened only when needed: opening it loads ICU's collation data, dearer than
+    // sorting a full address book.
+    std::optional<QCollator> abierto;
+    auto collator = [&abierto]() -> const QCollator & {
+        if (!abierto) {
+            abierto.emplace(idiomaOrden());
+            abierto->setCaseSensitivity(Qt::CaseInsensitive);
+        }
+        return *abierto;
+    };
     // Most names differ within their first few characters: those sort as integers,
     // and only runs of names that share a prefix are compared in full.
     int bitsIndice = 1;
@@ -223,16 +241,17 @@ QList<int> ordenSinMayusculas(const NombresAgenda &nombres) {
     const int letras = (64 - bitsIndice) / 7;
     ClavesRapidas rapidas(nombres);
     if (!rapidas.calcular(letras, bitsIndice))
-        return ordenPorClaves(nombres, collator);
+        return ordenPorClaves(nombres, collator());
     ordenarEnteros(rapidas.datosClaves(), size_t(n));
     const quint64 mascaraIndice = (quint64(1) << bitsIndice) - 1;
     for (int i = 0; i < n; ++i)
         orden[i] = int(rapidas.clave(i) & mascaraIndice);
     auto menor = [&](int a, int b) {
         const int primerNivel = rapidas.comparar(a, b);
-        if (primerNivel != 0 || (!rapidas.tieneAcentos(a) && !rapidas.tieneAcentos(b)))
+        if (primerNivel != 0 || (!rapidas.tieneAcentos(a) && !rapidas.tieneAcentos(b)) ||
+            mismasLetras(nombres.bytes(a), nombres.bytes(b)))
             return primerNivel < 0;
-        return comparar(collator, nombres, a, b) < 0;
+        return comparar(collator(), nombres, a, b) < 0;
     };
     for (int inicio = 0, fin = 0; inicio < n; inicio = fin) {
         const quint64 prefijo = rapidas.clave(inicio) >> bitsIndice;
@@ -242,7 +261,9 @@ QList<int> ordenSinMayusculas(const NombresAgenda &nombres) {
         if (fin - inicio > 1 && !completo)
             std::stable_sort(orden.begin() + inicio, orden.begin() + fin, menor);
     }
-    return tablaDelIdioma(collator) || ordenExacto(nombres, orden, collator)
-               ? orden
-               : ordenPorClaves(nombres, collator);
+    // For Spanish the table is the collator's first level: the tests check it against the
+    // collation data of the ICU that Qt links, whose major version its file name fixes.
+    if (idiomaOrden().language() == QLocale::Spanish)
+        return orden;
+    return ordenExacto(nombres, orden, collator()) ? orden : ordenPorClaves(nombres, collator());
 }

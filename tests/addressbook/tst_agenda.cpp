@@ -4,6 +4,7 @@
 #include "addressbook/fichero_agenda.h"
 #include "addressbook/filtro_dialogos.h"
 #include "addressbook/importacion.h"
+#include "addressbook/orden_nombres.h"
 
 using namespace Importacion;
 
@@ -211,6 +212,14 @@ private slots:
         // clang-format on
         for (const auto &[filtro, esperado] : casos)
             QCOMPARE(Dialogos::filtroPlataforma(QString::fromUtf8(filtro)), QString::fromUtf8(esperado));
+    }
+    void tablaDeOrdenEspanola() {
+        // The lists trust their quick order's table for Spanish: this ICU must rank as it does.
+        for (auto territorio : {QLocale::Spain, QLocale::Mexico, QLocale::Argentina, QLocale::UnitedStates}) {
+            QCollator collator(QLocale(QLocale::Spanish, territorio));
+            collator.setCaseSensitivity(Qt::CaseInsensitive);
+            QVERIFY(tablaDelIdioma(collator));
+        }
     }
 };
 

@@ -217,6 +217,7 @@ bool tablaDelIdioma(const QCollator &collator) {
     }
     return true;
 }
+
 QList<int> ordenSinMayusculas(const NombresAgenda &nombres) {
     const int n = int(nombres.size());
     QList<int> orden(n);

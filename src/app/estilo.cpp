@@ -1,6 +1,7 @@
 #include "app/estilo.h"
 
 #include "app/icono.h"
+
 #include <QGroupBox>
 #include <QIconEngine>
 #include <QPointer>

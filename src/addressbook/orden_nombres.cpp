@@ -47,6 +47,11 @@ QList<int> ordenPorClaves(const NombresAgenda &nombres, const QCollator &collato
     return orden;
 }
 
+// Letters from 0xC0 rank as their base letter, all but the Spanish ñ, a letter of its own.
+constexpr bool acentuada(quint8 c) {
+    return c >= 0xC0 && c != 0xD1 && c != 0xF1;
+}
+
 // The rank of each Windows-1252 byte: space, then punctuation, digits and letters, as
 // the collation ranks them at its first level; 0 for characters the quick order does not know.
 const std::array<unsigned char, 256> &tablaRangos() {
@@ -95,7 +100,7 @@ public:
             for (qsizetype k = 0; k < nombre.size(); ++k) {
                 const quint8 c = quint8(nombre[k]);
                 desconocido |= quint8(tabla[c] == 0);
-                acento |= quint8(c >= 0xC0 && c != 0xD1 && c != 0xF1);
+                acento |= quint8(acentuada(c));
                 if (k < letras)
                     prefijo = (prefijo << 7) | tabla[c];
             }
@@ -191,7 +196,7 @@ bool tablaDelIdioma(const QCollator &collator) {
     std::array<int, 256> representante;
     representante.fill(-1);
     for (int c = 0; c < 256; ++c) {
-        const bool acento = c >= 0xC0 && c != 0xD1 && c != 0xF1;
+        const bool acento = acentuada(quint8(c));
         if (tabla[c] == 0 || acento)
             continue;
         char16_t caracter[1] = {char16_t(c)};

@@ -4,65 +4,36 @@
 #include "addressbook/orden_nombres.h"
 #include "common/campos.h"
 #include "common/ficheros.h"
-#include "common/numero.h"
 #include "config/cifrado.h"
-
-#include <QFile>
-
-#include <limits>
 
 TablaContactos tablaContactos;
 
-namespace {
-QString textoDe(const QByteArray &registros, qsizetype i, ContactoAgenda::Campo campo) {
-    return Cifrado::campoDescifrado(registros, i * ContactoAgenda::tamano + campo.posicion, campo.ancho);
-}
-} // namespace
-
-TablaContactos::TablaContactos() = default;
-TablaContactos::~TablaContactos() = default;
-
 NombresAgenda TablaContactos::cargar() {
     decodificadas.reset();
-    registros = 0;
-    fichero = std::make_unique<QFile>(rutaContactos());
+    leerFichero(rutaContactos(), registros); // a missing or unreadable file loads no contact
+    const qsizetype n = registros.size() / ContactoAgenda::tamano;
+    registros.truncate(n * ContactoAgenda::tamano);
     NombresAgenda nombres;
-    if (!fichero->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return nombres;
-    const qsizetype enFichero = fichero->size() / ContactoAgenda::tamano;
-    nombres.reservar(enFichero, enFichero * ContactoAgenda::campoNombre.ancho);
+    nombres.reservar(n, n * ContactoAgenda::campoNombre.ancho);
     const ContactoAgenda::Campo nombre = ContactoAgenda::campoNombre;
-    leerEnBloques(*fichero, ContactoAgenda::tamano, [&](const char *bloque, qsizetype cuantos) {
-        char claro[Cifrado::longitudClave];
-        for (qsizetype i = 0; i < cuantos; ++i) {
-            const char *campo = bloque + i * ContactoAgenda::tamano + nombre.posicion;
-            nombres.anadir(Cifrado::descifrarSinEspacios(campo, nombre.ancho, claro));
-        }
-    }); // a failed read leaves the names read before it
-    registros = nombres.size();
+    char claro[Cifrado::longitudClave];
+    for (qsizetype i = 0; i < n; ++i) {
+        const char *campo = registros.constData() + i * ContactoAgenda::tamano + nombre.posicion;
+        nombres.anadir(Cifrado::descifrarSinEspacios(campo, nombre.ancho, claro));
+    }
     return nombres;
-}
-
-QByteArray TablaContactos::leerRegistros(qsizetype primero, qsizetype cuantos) const {
-    if (!fichero || !fichero->seek(primero * ContactoAgenda::tamano))
-        return {};
-    const QByteArray bytes = fichero->read(cuantos * ContactoAgenda::tamano);
-    return bytes.left(bytes.size() / ContactoAgenda::tamano * ContactoAgenda::tamano);
 }
 
 const QList<EntradaContacto> &TablaContactos::entradas() const {
     if (!decodificadas) {
-        const QByteArray todos = leerRegistros(0, registros);
-        const qsizetype n = todos.size() / ContactoAgenda::tamano;
+        const qsizetype n = registros.size() / ContactoAgenda::tamano;
         QList<EntradaContacto> tabla;
         tabla.reserve(n);
         for (qsizetype i = 0; i < n; ++i) {
             tabla.append(
-                {textoDe(todos, i, ContactoAgenda::campoNombre),
-                 textoDe(todos, i, ContactoAgenda::campoPrefijo),
-                 textoDe(todos, i, ContactoAgenda::campoTelefono),
-                 textoDe(todos, i, ContactoAgenda::campoGrupo),
-                 leerInt16(todos, int(i * ContactoAgenda::tamano + ContactoAgenda::posicionFlag)) == -1});
+                {campo(i, ContactoAgenda::campoNombre), campo(i, ContactoAgenda::campoPrefijo),
+                 campo(i, ContactoAgenda::campoTelefono), campo(i, ContactoAgenda::campoGrupo),
+                 leerInt16(registros, int(i * ContactoAgenda::tamano + ContactoAgenda::posicionFlag)) == -1});
         }
         decodificadas = std::move(tabla);
     }
@@ -70,8 +41,7 @@ const QList<EntradaContacto> &TablaContactos::entradas() const {
 }
 
 QString TablaContactos::campo(qsizetype i, ContactoAgenda::Campo campo) const {
-    const QByteArray registro = i < registros ? leerRegistros(i, 1) : QByteArray();
-    return registro.isEmpty() ? QString() : textoDe(registro, 0, campo);
+    return Cifrado::campoDescifrado(registros, i * ContactoAgenda::tamano + campo.posicion, campo.ancho);
 }
 
 namespace {
@@ -91,13 +61,9 @@ NombresAgenda leerGrupos() {
 } // namespace
 
 std::optional<qint32> numeroEntero(const QString &telefono) {
-    if (!esNumeroValido(telefono))
-        return std::nullopt;
     bool correcto = false;
-    const qlonglong valor = telefono.toLongLong(&correcto);
-    if (!correcto || valor < std::numeric_limits<qint32>::min() || valor > std::numeric_limits<qint32>::max())
-        return std::nullopt;
-    return qint32(valor);
+    const qint32 valor = telefono.toInt(&correcto);
+    return correcto ? std::optional(valor) : std::nullopt;
 }
 
 DatosAgenda leerDatosAgenda() {

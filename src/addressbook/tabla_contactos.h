@@ -6,10 +6,7 @@
 #include <QList>
 #include <QString>
 
-#include <memory>
 #include <optional>
-
-class QFile;
 
 // One contact as the send window expands recipients: texts stripped of spaces.
 struct EntradaContacto {
@@ -20,16 +17,13 @@ struct EntradaContacto {
     bool envioReves = false;
 };
 
-// The contacts of "contacts.lst" in file order, refilled by cargarAgenda. Start-up
-// needs only the names, so the records stay in the file, kept open as it was loaded
-// (a save puts a new file in its place and leaves the open one as it was): they are
-// decoded the first time the table is read (a send), once per load.
+// The contacts of "contacts.lst" in file order, refilled by cargarAgenda. The file is
+// read whole and closed by the load, so whatever later happens to it, a send goes to
+// the numbers the lists were filled from. Start-up needs only the names: the records
+// are decoded from the bytes read the first time the table is read (a send).
 class TablaContactos {
 public:
-    TablaContactos();
-    ~TablaContactos();
-
-    // Opens "contacts.lst" and returns its contacts' names in file order, stripped of spaces.
+    // Reads "contacts.lst" and returns its contacts' names in file order, stripped of spaces.
     NombresAgenda cargar();
     const QList<EntradaContacto> &entradas() const;
     operator const QList<EntradaContacto> &() const { return entradas(); }
@@ -37,14 +31,11 @@ public:
     bool isEmpty() const { return entradas().isEmpty(); }
     const EntradaContacto &at(qsizetype i) const { return entradas().at(i); }
 
-    // Field `campo` of record `i` as loaded, readable; empty when it cannot be read.
+    // Field `campo` of record `i` as loaded, readable.
     QString campo(qsizetype i, ContactoAgenda::Campo campo) const;
 
 private:
-    QByteArray leerRegistros(qsizetype primero, qsizetype cuantos) const;
-
-    std::unique_ptr<QFile> fichero;
-    qsizetype registros = 0;
+    QByteArray registros; // the whole records of the file as loaded
     mutable std::optional<QList<EntradaContacto>> decodificadas;
 };
 extern TablaContactos tablaContactos;
@@ -59,6 +50,6 @@ struct DatosAgenda {
 // Reads both files; the contacts also load into tablaContactos.
 DatosAgenda leerDatosAgenda();
 
-// The item value of a contact's number: present only when the text is a plain
-// whole number that a signed 32-bit integer holds, so it reads back as the same text.
+// The item value of a contact's number: the stored text read as a whole decimal number
+// (leading zeros dropped), present only when a signed 32-bit integer holds it.
 std::optional<qint32> numeroEntero(const QString &telefono);

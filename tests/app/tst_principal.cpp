@@ -7,6 +7,8 @@
 #include "app/estilo.h"
 #include "common/colores.h"
 
+#include <QAbstractItemModelTester>
+
 class PruebaPrincipal : public QObject {
     Q_OBJECT
 private slots:
@@ -118,6 +120,10 @@ private slots:
         QAbstractItemView *contactos = vista(&v, "lstContactos");
         QAbstractItemView *grupos = vista(&v, "lstGrupo");
         QAbstractItemView *envio = vista(&v, "lstEnvio");
+        QAbstractItemModelTester probador(contactos->model(),
+                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
+        // What was loaded stays when the file changes in place under the running program.
+        entorno.escribirFichero(u"contacts.lst"_s, {});
         // clang-format off
         QCOMPARE(textosDe(contactos), QStringList({u"Álvaro"_s, u"Ana"_s, u"Ana"_s, u"Beto"_s, u"beto"_s, u"carlos"_s}));
         QCOMPARE(textosDe(grupos), QStringList({u"Amigos"_s.leftJustified(25), ninguno.leftJustified(25), u"trabajo"_s.leftJustified(25)}));
@@ -125,12 +131,16 @@ private slots:
         // Only -1 is true.
         QVERIFY(tablaContactos.at(1).grupo == u"Amigos"_s && tablaContactos.at(0).envioReves &&
                 !tablaContactos.at(2).envioReves);
-        // The row under the pointer shows its number: the second Ana, as the file has them.
-        const QPoint tercera = contactos->visualRect(contactos->model()->index(2, 0)).center();
-        QMouseEvent movimiento(QEvent::MouseMove, tercera, contactos->viewport()->mapToGlobal(tercera),
-                               Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(contactos->viewport(), &movimiento);
-        QCOMPARE(contactos->toolTip(), u"3"_s);
+        // The row under the pointer shows its number as an integer: the second Ana, as the
+        // file has them, and carlos's "0600" without its zero.
+        const auto ayuda = [contactos](int fila) {
+            const QPoint centro = contactos->visualRect(contactos->model()->index(fila, 0)).center();
+            QMouseEvent movimiento(QEvent::MouseMove, centro, contactos->viewport()->mapToGlobal(centro),
+                                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(contactos->viewport(), &movimiento);
+            return contactos->toolTip();
+        };
+        QCOMPARE(ayuda(2) + u'|' + ayuda(5), u"3|600"_s);
 
         QTest::mouseClick(v.btnAnadirAgenda, Qt::LeftButton);
         QTest::mouseClick(v.btnAnadirGrupo, Qt::LeftButton);

@@ -14,7 +14,8 @@
 #include <vector>
 
 QLocale idiomaOrden() {
-    const QLocale sistema = QLocale::system();
+    // The text order is the collation locale's (LC_COLLATE), which may differ from LANG.
+    const QLocale sistema = QLocale::system().collation();
     return sistema.language() == QLocale::C ? QLocale(QLocale::Spanish, QLocale::Spain) : sistema;
 }
 
@@ -79,8 +80,10 @@ const std::array<unsigned char, 256> &tablaRangos() {
 }
 
 // A quick guess at the collator's order for the usual names: each byte ranked as the
-// Spanish collation's first level ranks its character (case and accents aside). The
-// guess is checked against the collator afterwards, so an error costs time only.
+// Spanish collation's first level ranks its character (case and accents aside). For
+// Spanish the guess is the collator's order, which the tests check against the ICU
+// that Qt links; for other languages it is checked against the collator afterwards,
+// so an error there costs time only.
 class ClavesRapidas {
 public:
     explicit ClavesRapidas(const NombresAgenda &nombres) : nombres(nombres), tabla(tablaRangos()) {}
@@ -138,28 +141,6 @@ private:
     std::unique_ptr<quint64[]> claves;
     std::unique_ptr<quint8[]> pendientes;
 };
-
-// Sorts plain integers by a stable radix sort of 11-bit digits, several times cheaper
-// than comparing pairs.
-void ordenarEnteros(quint64 *claves, size_t n) {
-    constexpr int bits = 11;
-    auto auxiliar = std::make_unique_for_overwrite<quint64[]>(n);
-    quint64 *origen = claves, *destino = auxiliar.get();
-    for (int desplazamiento = 0; desplazamiento < 64; desplazamiento += bits) {
-        std::array<size_t, (1 << bits) + 1> posiciones{};
-        for (size_t i = 0; i < n; ++i)
-            ++posiciones[((origen[i] >> desplazamiento) & ((1 << bits) - 1)) + 1];
-        // A digit all keys share leaves the order as it is.
-        if (std::find(posiciones.begin(), posiciones.end(), n) != posiciones.end())
-            continue;
-        std::partial_sum(posiciones.begin(), posiciones.end(), posiciones.begin());
-        for (size_t i = 0; i < n; ++i)
-            destino[posiciones[(origen[i] >> desplazamiento) & ((1 << bits) - 1)]++] = origen[i];
-        std::swap(origen, destino);
-    }
-    if (origen != claves)
-        std::copy(origen, origen + n, claves);
-}
 
 // Whether two names differ in case alone, which the order ignores: A-Z and the
 // accented capitals from 0xC0 fold to lower case; other bytes compare as they are.
@@ -248,7 +229,7 @@ QList<int> ordenSinMayusculas(const NombresAgenda &nombres) {
     ClavesRapidas rapidas(nombres);
     if (!rapidas.calcular(letras, bitsIndice))
         return ordenPorClaves(nombres, collator());
-    ordenarEnteros(rapidas.datosClaves(), size_t(n));
+    std::sort(rapidas.datosClaves(), rapidas.datosClaves() + n); // keys hold their index: no ties
     const quint64 mascaraIndice = (quint64(1) << bitsIndice) - 1;
     for (int i = 0; i < n; ++i)
         orden[i] = int(rapidas.clave(i) & mascaraIndice);

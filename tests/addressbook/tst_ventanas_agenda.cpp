@@ -9,6 +9,7 @@
 #include "common/caja_log.h"
 #include "common/carpeta.h"
 
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 
 namespace {
@@ -54,6 +55,8 @@ struct Editor : Escritorio {
         return true;
     }();
     frmAgenda agenda{&principal};
+    QAbstractItemModelTester probador{&agenda.arbol(),
+                                      QAbstractItemModelTester::FailureReportingMode::QtTest};
 };
 
 QStringList clavesGuardadas() {
@@ -155,6 +158,12 @@ private slots:
         e.orden(e.agenda.mnuPopUpBorrar, ninguno); // the first node stays
         e.grupo(u"Trabajo"_s);
         e.contacto(u"Dani"_s, u"9"_s, u"Trabajo"_s);
+        // A new group alone is no duplicate of the contact itself.
+        alAbrirse<frmEditarPosicion>([](frmEditarPosicion *d) {
+            d->cmbGrupos->setEditText(u"Trabajo"_s);
+            QTest::mouseClick(d->btnOK, Qt::LeftButton);
+        });
+        e.orden(e.agenda.mnuPopUpEditar, u"Cris:44:700000003:0"_s);
         // Renaming in place: blanks are refused and the label stays.
         for (const QString &nuevo : {u"   "_s, u"Colegas"_s}) {
             e.orden(e.agenda.mnuPopUpEditar, u"Trabajo"_s);
@@ -181,7 +190,7 @@ private slots:
         QTest::keyClick(&e.agenda, Qt::Key_Escape);
         QCOMPARE(e.entorno.leerFichero(u"groups.lst"_s), grupoCifrado(ninguno) + grupoCifrado(u"Colegas"_s));
         // clang-format off
-        QCOMPARE(e.entorno.leerFichero(u"contacts.lst"_s), contactoCifrado(u"Cris"_s, u"44"_s, u"700000003"_s, ninguno) + contactoCifrado(u"Ana"_s, u"34"_s, u"600000002"_s, ninguno, -1) + contactoCifrado(u"Dani"_s, u"34"_s, u"9"_s, u"Colegas"_s));
+        QCOMPARE(e.entorno.leerFichero(u"contacts.lst"_s), contactoCifrado(u"Ana"_s, u"34"_s, u"600000002"_s, ninguno, -1) + contactoCifrado(u"Dani"_s, u"34"_s, u"9"_s, u"Colegas"_s) + contactoCifrado(u"Cris"_s, u"44"_s, u"700000003"_s, u"Colegas"_s));
         // clang-format on
     }
 

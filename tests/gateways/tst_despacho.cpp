@@ -85,8 +85,8 @@ private slots:
         QCOMPARE(banco.salida.lineas.last(), reintentando);
     }
 
-    // Abroad only through an international gateway; a name without a template sends
-    // nothing. Neither writes to the send log.
+    // Abroad only through an international gateway (SMSYes goes); a name without a
+    // template sends nothing. Neither refusal writes to the send log.
     void rechazos() {
         for (const QString &pasarela : {u"Movistar"_s, u"GsmBox"_s, u"Inventada"_s, u"amena"_s}) {
             BancoPasarela banco;
@@ -101,6 +101,10 @@ private slots:
             QVERIFY(banco.simulador.peticiones().isEmpty());
             QVERIFY(banco.entorno.leerFichero(u"zarcel.log"_s).isEmpty());
         }
+        BancoPasarela internacional;
+        internacional.enviar(u"SMSYes"_s, u"Hola"_s, u"44"_s);
+        QCOMPARE(internacional.simulador.formulariosRecibidos().value(0).campo(u"phonenum"_s),
+                 u"44600000001"_s);
     }
 };
 

@@ -98,6 +98,7 @@ private slots:
             {cabecera + '\x01', u"Roto"_s}, {mensaje("Roto", NAN, {}, 0, "texto"), u"Roto"_s},
             {mensaje(" Roto ", 0, {}, -5, "hola"), u"Roto|Mensaje: hola"_s}, {mensaje(" Roto ", 0, destino("600", 1), 32767, "xx"), u"Roto|600"_s},
             {mensaje(" Roto ", 0, destino("Ana", 2), 2, "Luis"), u"Roto|Ana"_s},
+            {mensaje("Mudo", 0, destino("Ana", 2), 1, {}), u"Mudo|Ana|Mensaje: "_s},
             {mensaje(" Roto ", 0, destino("Raro", 7) + destino("Amigos", 3), 2, "hola"), u"Roto|Amigos|Mensaje: hola"_s},
             {mensaje("F", 2.5, {}, 0, {}), u"F|Fecha envio: "_s + textoFechaEnvio(2.5) + u"|Mensaje: "_s}};
         // clang-format on

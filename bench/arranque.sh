@@ -10,10 +10,10 @@
 set -u
 BUILD=$(realpath "$1") VECES=${2:-9} CONTACTOS=${3:-0} GRUPOS=${4:-1000}
 source "$(dirname "$0")/../tests/smoke/escritorio.sh"
-cp "$BUILD/src/zarcel" "$BUILD/src/libzarcel_red.so" "$TEMPORAL/programa/"
+cp "$BUILD/src/zarcel" "$TEMPORAL/programa/"
 if [ "$CONTACTOS" -gt 0 ]; then
     mkdir -p "$TEMPORAL/agenda"
-    cp "$BUILD/src/zarcel" "$BUILD/src/libzarcel_red.so" "$TEMPORAL/agenda/"
+    cp "$BUILD/src/zarcel" "$TEMPORAL/agenda/"
     QT_QPA_PLATFORM=offscreen "$BUILD/bench/bench_agenda" --escribir "$TEMPORAL/agenda" "$CONTACTOS" "$GRUPOS" ||
         { echo "bench_agenda no escribe la agenda" >&2; exit 1; }
 fi

@@ -4,10 +4,10 @@
 #include "common/tiempos.h"
 #include "gateways/intercambio.h"
 #include "gateways/salida_envio.h"
-#include "red/canal_qt.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTcpSocket>
 
 #include <cstdio>
 #include <sys/resource.h>
@@ -30,9 +30,9 @@ double segundosCPU() {
 
 int main(int argc, char *argv[]) {
     QCoreApplication aplicacion(argc, argv);
-    const std::unique_ptr<Pasarelas::CanalTcp> canal(zarcelCrearCanalTcp());
+    QTcpSocket socket;
     SalidaMuda salida;
-    Pasarelas::Intercambio intercambio(*canal, salida);
+    Pasarelas::Intercambio intercambio(socket, salida);
 
     const double cpuAntes = segundosCPU();
     QElapsedTimer reloj;

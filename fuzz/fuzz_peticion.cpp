@@ -10,7 +10,6 @@
 #include "gateways/intercambio.h"
 #include "gateways/plantillas.h"
 #include "gateways/salida_envio.h"
-#include "red/canal_qt.h"
 
 #include <QRegularExpression>
 #include <QTcpServer>
@@ -131,9 +130,9 @@ const Plantilla plantillas[] = {pasarelaAmena,       pasarelaNavegalia, pasarela
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *datos, size_t tamano) {
     static Servidor servidor;
-    static const std::unique_ptr<Pasarelas::CanalTcp> canal(zarcelCrearCanalTcp());
+    static QTcpSocket socket;
     static SalidaMuda salida;
-    static Intercambio intercambio(*canal, salida);
+    static Intercambio intercambio(socket, salida);
     intercambio.desviarConexionesDirectas(QStringLiteral("127.0.0.1"), servidor.puerto());
 
     // control, user, password, e-mail, prefix, number, text, cookie page, form answer

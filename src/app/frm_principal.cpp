@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTcpSocket>
 #include <QVBoxLayout>
 
 namespace {
@@ -65,6 +66,9 @@ frmPrincipal::frmPrincipal(QWidget *padre) : QMainWindow(padre) {
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(tituloPrograma());
 
+    socket = new QTcpSocket(this);
+    socket->setObjectName(QStringLiteral("socket"));
+
     crearMenus();
 
     auto *central = new QWidget(this);
@@ -96,12 +100,6 @@ frmPrincipal::frmPrincipal(QWidget *padre) : QMainWindow(padre) {
 frmPrincipal::~frmPrincipal() {
     if (principalActual == this)
         principalActual = nullptr;
-}
-
-Pasarelas::CanalTcp *frmPrincipal::canalTcp(QString *error) {
-    if (!socket)
-        socket = Pasarelas::abrirCanalTcp(error);
-    return socket.get();
 }
 
 void frmPrincipal::crearMenus() {

@@ -1,11 +1,7 @@
 #pragma once
 
-#include "gateways/canal_tcp.h"
-
 #include <QMainWindow>
 #include <QPointer>
-
-#include <memory>
 
 class CajaMensaje;
 class ListaDestinatarios;
@@ -18,6 +14,7 @@ class QListView;
 class QListWidget;
 class QMenu;
 class QPushButton;
+class QTcpSocket;
 
 // The main window: the message being prepared, its recipients and every command.
 // Its controls are the shared state that the send, store and stored-messages
@@ -119,10 +116,8 @@ public:
     QAction *mnuAyudaContenido;
     QAction *mnuAyudaAbout;
 
-    // The one connection every exchange with a gateway uses, opened with the first
-    // send (which loads the network library); null while it cannot be, `error` says why.
-    Pasarelas::CanalTcp *canalTcp(QString *error = nullptr);
-    std::unique_ptr<Pasarelas::CanalTcp> socket;
+    // The one connection every exchange with a gateway uses.
+    QTcpSocket *socket;
 
 protected:
     void closeEvent(QCloseEvent *evento) override;

@@ -6,6 +6,7 @@
 #include "gateways/salida_envio.h"
 
 #include <QEventLoop>
+#include <QTcpSocket>
 #include <QTimer>
 
 namespace Pasarelas {
@@ -23,20 +24,10 @@ QString lineaAgenteUsuario() {
     return QStringLiteral("User-Agent: Mozilla/4.7 [en] (Linux; U)");
 }
 
-Intercambio::Intercambio(CanalTcp &canal, SalidaEnvio &salida) : canal(canal), salidaEnvio(salida) {
-    canal.alLlegarDatos = [this] { leerDatos(); };
-    canal.alConectar = [this] { emit canalConectado(); };
-    // Whoever closes the connection, what it still buffers belongs to the answer.
-    canal.alCerrar = [this] {
-        leerDatos();
-        emit canalCerrado();
-    };
-    canal.alDesconectar = [this] { emit canalDesconectado(); };
-}
-
-// The connection outlives this exchange; the next one sets its own.
-Intercambio::~Intercambio() {
-    canal.alLlegarDatos = canal.alConectar = canal.alCerrar = canal.alDesconectar = nullptr;
+Intercambio::Intercambio(QTcpSocket &socket, SalidaEnvio &salida) : socket(socket), salidaEnvio(salida) {
+    connect(&socket, &QIODevice::readyRead, this, &Intercambio::leerDatos);
+    // Whoever closes the socket, what it still buffers belongs to the answer.
+    connect(&socket, &QIODevice::aboutToClose, this, &Intercambio::leerDatos);
 }
 
 void Intercambio::desviarConexionesDirectas(const QString &host, quint16 puerto) {
@@ -45,9 +36,9 @@ void Intercambio::desviarConexionesDirectas(const QString &host, quint16 puerto)
 }
 
 void Intercambio::leerDatos() {
-    if (!canal.legible())
+    if (!socket.isReadable())
         return;
-    const QByteArray datos = canal.leerTodo();
+    const QByteArray datos = socket.readAll();
     const qsizetype cabe = limiteRespuesta - respuesta.size();
     if (cabe > 0)
         respuesta.append(desdeAnsi(datos.left(cabe)));
@@ -61,11 +52,16 @@ void Intercambio::esperar(int milisegundos, Espera espera) {
     connect(&limite, &QTimer::timeout, &bucle, &QEventLoop::quit);
     connect(this, &Intercambio::cancelacion, &bucle, &QEventLoop::quit);
     if (espera != Espera::pausa)
-        connect(this, &Intercambio::canalCerrado, &bucle, &QEventLoop::quit);
-    if (espera == Espera::conexion)
-        connect(this, &Intercambio::canalConectado, &bucle, &QEventLoop::quit);
-    else if (espera == Espera::respuesta)
-        connect(this, &Intercambio::canalDesconectado, &bucle, &QEventLoop::quit);
+        connect(&socket, &QIODevice::aboutToClose, &bucle, &QEventLoop::quit);
+    if (espera == Espera::conexion) {
+        connect(&socket, &QAbstractSocket::connected, &bucle, &QEventLoop::quit);
+    } else if (espera == Espera::respuesta) {
+        connect(&socket, &QAbstractSocket::stateChanged, &bucle,
+                [&bucle](QAbstractSocket::SocketState estado) {
+                    if (estado == QAbstractSocket::UnconnectedState)
+                        bucle.quit();
+                });
+    }
     limite.start(milisegundos);
     bucle.exec();
 }
@@ -77,13 +73,13 @@ void Intercambio::pausar(int milisegundos) {
 
 void Intercambio::cancelar() {
     emit cancelacion();
-    canal.cerrar();
+    socket.close();
 }
 
 bool Intercambio::conectar(const QString &host) {
     respuesta.clear();
-    if (canal.estado() != CanalTcp::Estado::desconectado)
-        canal.abortar();
+    if (socket.state() != QAbstractSocket::UnconnectedState)
+        socket.abort();
     QString destino = host;
     quint16 puerto = 80;
     if (usandoProxy()) {
@@ -97,18 +93,18 @@ bool Intercambio::conectar(const QString &host) {
         destino = hostDesvio;
         puerto = puertoDesvio;
     }
-    canal.conectar(destino, puerto);
+    socket.connectToHost(destino, puerto);
     // A refused connection does not end the wait: only connecting (or a cancel) does.
-    if (canal.estado() != CanalTcp::Estado::conectado)
+    if (socket.state() != QAbstractSocket::ConnectedState)
         esperar(tiempos().conexionMs, Espera::conexion);
-    if (canal.estado() == CanalTcp::Estado::conectado)
+    if (socket.state() == QAbstractSocket::ConnectedState)
         return true;
-    canal.cerrar();
+    socket.close();
     return false;
 }
 
 void Intercambio::enviarTexto(const QString &texto) {
-    canal.escribir(aAnsi(texto));
+    socket.write(aAnsi(texto));
 }
 
 void Intercambio::enviarLinea(const QString &contenido) {
@@ -116,10 +112,10 @@ void Intercambio::enviarLinea(const QString &contenido) {
 }
 
 void Intercambio::esperarRespuesta() {
-    if (canal.estado() != CanalTcp::Estado::desconectado)
+    if (socket.state() != QAbstractSocket::UnconnectedState)
         esperar(tiempos().respuestaMs, Espera::respuesta);
     leerDatos();
-    canal.cerrar();
+    socket.close();
 }
 
 void Intercambio::enviarLineaPeticion(const QString &metodo, const QString &host, const QString &ruta,

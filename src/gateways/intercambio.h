@@ -1,10 +1,11 @@
 #pragma once
 
-#include "gateways/canal_tcp.h"
 #include "gateways/peticion.h"
 
 #include <QObject>
 #include <QString>
+
+class QTcpSocket;
 
 namespace Pasarelas {
 
@@ -13,22 +14,21 @@ class SalidaEnvio;
 // The User-Agent line of every request.
 QString lineaAgenteUsuario();
 
-// One HTTP exchange at a time on the program's one connection: connect (directly or
+// One HTTP exchange at a time on the program's one socket: connect (directly or
 // through the configured proxy), write the request by hand, wait for the server
-// to close, judge the answer. The connection and the output belong to the caller and
+// to close, judge the answer. The socket and the output belong to the caller and
 // must outlive this object.
 //
 // Waits are local event loops that sleep: the connect wait ends only when the
-// connection is made, the answer wait when it closes, either one at its time
-// limit (tiempos()) or as soon as anyone closes the connection (the send window's cancel).
+// socket connects, the answer wait when the socket closes, either one at its time
+// limit (tiempos()) or as soon as anyone closes the socket (the send window's cancel).
 class Intercambio : public QObject {
     Q_OBJECT
 public:
     // The answer keeps at most this many bytes; the rest is read and dropped.
     static constexpr qsizetype limiteRespuesta = 1024 * 1024;
 
-    Intercambio(CanalTcp &canal, SalidaEnvio &salida);
-    ~Intercambio() override;
+    Intercambio(QTcpSocket &socket, SalidaEnvio &salida);
 
     SalidaEnvio &salida() const { return salidaEnvio; }
 
@@ -49,7 +49,7 @@ public:
     // followed by `autorizacionProxy` unless that is blank. `ruta` ends with the version.
     void enviarLineaPeticion(const QString &metodo, const QString &host, const QString &ruta,
                              const QString &autorizacionProxy);
-    // Waits until the connection closes or the answer time is up; then closes it.
+    // Waits until the socket closes or the answer time is up; then closes it.
     void esperarRespuesta();
     // The whole exchange for `peticion`; true when the answer holds its success text.
     bool enviarPeticion();
@@ -57,7 +57,7 @@ public:
     // Waits `milisegundos` (the pause between attempts); a cancel ends it early.
     void pausar(int milisegundos);
 
-    // The send window's cancel: closes the connection and ends whichever wait is
+    // The send window's cancel: closes the socket and ends whichever wait is
     // running, the pause between attempts included. The caller sets its flag first.
     void cancelar();
 
@@ -66,10 +66,6 @@ public:
 
 signals:
     void cancelacion();
-    // The connection's own events, as signals that a wait's event loop can end on.
-    void canalConectado();
-    void canalCerrado();
-    void canalDesconectado();
 
 private:
     enum class Espera { conexion, respuesta, pausa };
@@ -77,7 +73,7 @@ private:
     void esperar(int milisegundos, Espera espera);
     void enviarCabecera(const Peticion &datos);
 
-    CanalTcp &canal;
+    QTcpSocket &socket;
     SalidaEnvio &salidaEnvio;
     QString hostDesvio;
     quint16 puertoDesvio = 0;

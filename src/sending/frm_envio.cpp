@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -95,15 +96,6 @@ void frmEnvio::enviar() {
     btnMostrarNav->setEnabled(false);
     txtDebug->clear();
     respuestaServidor.clear();
-
-    QString error;
-    if (!principal.canalTcp(&error)) {
-        logea(QStringLiteral("No se puede enviar: no se ha podido cargar la biblioteca de red de Zarcel "
-                             "(libzarcel_red.so). Vuelva a instalar el programa."));
-        logea(error);
-        terminar();
-        return;
-    }
 
     if (modo == modoPrueba) {
         const QDateTime ahora = Reloj::ahora();
@@ -193,8 +185,8 @@ void frmEnvio::cancelar() {
     // Closing the connection ends any wait at once, the pause between attempts included.
     if (intercambioActual)
         intercambioActual->cancelar();
-    else if (principal.socket)
-        principal.socket->cerrar();
+    else
+        principal.socket->close();
     btnCerrar->setText(QStringLiteral("&Cerrar"));
 }
 

@@ -5,10 +5,10 @@
 #include "gateways/despacho.h"
 #include "gateways/intercambio.h"
 #include "gateways/salida_envio.h"
-#include "red/canal_qt.h"
 #include "simulador_pasarelas.h"
 
 #include <QTcpServer>
+#include <QTcpSocket>
 
 #include <functional>
 
@@ -34,9 +34,9 @@ public:
 struct BancoPasarela {
     EntornoPrueba entorno;
     Simulador::SimuladorPasarelas simulador;
-    std::unique_ptr<Pasarelas::CanalTcp> canal{zarcelCrearCanalTcp()};
+    QTcpSocket socket;
     SalidaGrabada salida;
-    Pasarelas::Intercambio intercambio{*canal, salida};
+    Pasarelas::Intercambio intercambio{socket, salida};
 
     BancoPasarela() {
         simulador.iniciar();

@@ -73,7 +73,7 @@ private slots:
         BancoPasarela banco;
         tiempos().reintentoMs = 1500;
         banco.simulador.opciones.fallarPrimeros = 99;
-        QTimer::singleShot(300, &banco.intercambio, [&banco] {
+        QTimer::singleShot(300, &banco.socket, [&banco] {
             banco.salida.cancelada = true;
             banco.intercambio.cancelar();
         });

@@ -101,7 +101,7 @@ private slots:
             QCOMPARE(banco.salida.lineas, QStringList(caso.aceptado ? u"Mensaje enviado correctamente"_s
                                                                     : u"El mensaje NO ha sido enviado"_s));
             QCOMPARE(banco.salida.respuestas, QStringList(caso.mostrada));
-            QCOMPARE(banco.canal->estado(), Pasarelas::CanalTcp::Estado::desconectado);
+            QCOMPARE(banco.socket.state(), QAbstractSocket::UnconnectedState);
         }
     }
 
@@ -128,7 +128,7 @@ private slots:
         }
     }
 
-    // The send window's cancel closes the connection; that ends either wait at once.
+    // The send window's cancel closes the socket; that ends either wait at once.
     void cancelarCortaLasEsperas() {
         for (const bool conectando : {true, false}) {
             BancoPasarela banco;
@@ -136,7 +136,7 @@ private slots:
             ServidorGuionado servidor;
             servidor.final = F::mantener;
             prepararPeticion(banco, conectando ? puertoCerrado() : servidor.puerto());
-            QTimer::singleShot(200, &banco.intercambio, [&banco] { banco.canal->cerrar(); });
+            QTimer::singleShot(200, &banco.socket, [&banco] { banco.socket.close(); });
             QElapsedTimer reloj;
             reloj.start();
             QVERIFY(!banco.intercambio.enviarPeticion());

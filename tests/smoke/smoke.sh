@@ -43,8 +43,7 @@ esperarCierre() {
 teclas() { xdotool key --clearmodifiers --delay 60 "$@"; sleep 0.3; }
 escribir() { xdotool type --clearmodifiers --delay 40 "$1"; sleep 0.3; }
 
-# The network library goes beside the program, as in the portable folder: the send loads it.
-cp "$ZARCEL" "$(dirname "$ZARCEL")/libzarcel_red.so" "$AYUDA" "$TEMPORAL/programa/"
+cp "$ZARCEL" "$AYUDA" "$TEMPORAL/programa/"
 
 paso "servidor X y bandeja del sistema"
 iniciarEscritorio || fallo "Xvfb no arranca"

@@ -6,6 +6,7 @@
 #include "app/instancia_unica.h"
 #include "app/terminacion.h"
 #include "common/avisos.h"
+#include "common/carpeta.h"
 
 #include <QApplication>
 
@@ -35,6 +36,12 @@ bool iniciarPrograma(Programa &programa, const QStringList &argumentos,
         programa.bandeja->ocultarEnBandeja(programa.principal.get());
     else
         programa.principal->show();
+    // Said once here: every save after this would otherwise fail without a word.
+    if (!carpetaEscribible())
+        Avisos::aviso(QStringLiteral("No se puede escribir en la carpeta del programa (%1). No se guardarán "
+                                     "la configuración, la agenda, los mensajes almacenados ni el log de "
+                                     "mensajes enviados.")
+                          .arg(rutaAplicacion()));
     return true;
 }
 

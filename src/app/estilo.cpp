@@ -2,8 +2,10 @@
 
 #include "app/icono.h"
 
+#include <QAbstractItemView>
 #include <QGroupBox>
 #include <QIconEngine>
+#include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -54,14 +56,30 @@ public:
         return QProxyStyle::standardIcon(cual, opcion, control);
     }
 
-    // Fusion's group-box frame, drawn from the same image read as PNG outright: Fusion
-    // reads it by name alone, and to guess its format Qt loads every image-format plugin.
     void drawPrimitive(PrimitiveElement elemento, const QStyleOption *opcion, QPainter *pintor,
                        const QWidget *control) const override {
-        if (elemento != PE_FrameGroupBox) {
+        if (elemento == PE_FrameGroupBox)
+            dibujarMarcoGrupo(opcion, pintor, control);
+        else if (elemento == PE_Frame && (opcion->state & State_HasFocus) &&
+                 qobject_cast<const QAbstractItemView *>(control))
+            dibujarMarcoConFoco(opcion, pintor);
+        else
             QProxyStyle::drawPrimitive(elemento, opcion, pintor, control);
-            return;
-        }
+    }
+
+private:
+    // Fusion draws a list's frame alike with and without the focus, as it does not
+    // for a text box: the focused list is told apart by its frame in the highlight colour.
+    static void dibujarMarcoConFoco(const QStyleOption *opcion, QPainter *pintor) {
+        pintor->save();
+        pintor->setPen(opcion->palette.color(QPalette::Highlight));
+        pintor->drawRect(opcion->rect.adjusted(0, 0, -1, -1));
+        pintor->restore();
+    }
+
+    // Fusion's group-box frame, drawn from the same image read as PNG outright: Fusion
+    // reads it by name alone, and to guess its format Qt loads every image-format plugin.
+    void dibujarMarcoGrupo(const QStyleOption *opcion, QPainter *pintor, const QWidget *control) const {
         static const QPixmap marco =
             leerPng(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
         constexpr int margenSuperior = 3;

@@ -1,11 +1,13 @@
 #include "app/frm_minimizado.h"
 
 #include "app/arranque.h"
+#include "app/clics_bandeja.h"
 #include "app/frm_principal.h"
 #include "app/icono.h"
 #include "common/tiempos.h"
 #include "common/titulo.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -45,6 +47,9 @@ frmMinimizado::frmMinimizado(QWidget *padre) : QWidget(padre) {
     esperaBandeja->setInterval(500);
     connect(esperaBandeja, &QTimer::timeout, this, &frmMinimizado::comprobarBandeja);
 
+    clicsBloqueados = std::make_unique<ClicsBandeja>(icono);
+    QCoreApplication::instance()->installNativeEventFilter(clicsBloqueados.get());
+
     connect(mnuPrincipalAbrir, &QAction::triggered, this, &frmMinimizado::restaurar);
     connect(mnuPrincipalCerrar, &QAction::triggered, this, [this] { cerrarPrograma(this); });
     connect(icono, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason motivo) {
@@ -62,6 +67,7 @@ frmMinimizado::frmMinimizado(QWidget *padre) : QWidget(padre) {
 }
 
 frmMinimizado::~frmMinimizado() {
+    QCoreApplication::instance()->removeNativeEventFilter(clicsBloqueados.get());
     if (bandejaActual == this)
         bandejaActual = nullptr;
 }
@@ -108,8 +114,12 @@ void frmMinimizado::comprobarBandeja() {
     if (hayBandeja)
         ponerIconoBandeja(); // docks in the tray that has just appeared
     frmPrincipal *principal = ventanaPrincipal();
-    if (principal && !principal->isVisible())
+    if (!principal || principal->isVisible())
+        return;
+    if (hayBandeja)
         principal->minimizar();
+    else
+        principal->showNormal(); // an icon in a taskbar that may not exist is no window at all
 }
 
 bool frmMinimizado::bandejaDisponible() {

@@ -2,8 +2,10 @@
 
 #include <QDeadlineTimer>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
+class ClicsBandeja;
 class QAction;
 class QTimer;
 class frmPrincipal;
@@ -28,7 +30,7 @@ public:
     void restaurar();
     // The "--hide" start: hides `principal` in the tray. When the desktop has no tray
     // yet (a login start can come before the panel), waits up to tiempos().bandejaMs
-    // for one to appear, then leaves the window minimised in the taskbar instead.
+    // for one to appear, then shows the window instead.
     void ocultarEnBandeja(frmPrincipal *principal);
 
     QSystemTrayIcon *icono;
@@ -46,6 +48,7 @@ private:
 
     QTimer *esperaBandeja;
     QDeadlineTimer finEspera;
+    std::unique_ptr<ClicsBandeja> clicsBloqueados;
 };
 
 frmMinimizado *ventanaBandeja();

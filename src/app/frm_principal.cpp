@@ -35,6 +35,7 @@ frmPrincipal *principalActual = nullptr;
 QPushButton *crearBoton(QWidget *padre, const char *nombre, const QString &texto, const QString &ayuda) {
     auto *boton = conNombre(new QPushButton(texto, padre), nombre);
     boton->setToolTip(ayuda);
+    boton->setAutoDefault(true); // Return presses the focused button, as in a dialog
     return boton;
 }
 

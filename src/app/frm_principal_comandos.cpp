@@ -91,12 +91,10 @@ void frmPrincipal::editarAgenda() {
 
 void frmPrincipal::opcionesBoton() {
     opcionesMenu();
-    cargarConfiguracion();
-    actualizarContadores(); // a new signature changes the part count
+    cargarConfiguracion(); // a new signature shows at the next edit or gateway choice
 }
 
-// The settings in memory stay as they were (they are re-read only after the
-// button's Opciones), so there is nothing new to count here.
+// The settings in memory stay as they were: only the button's Opciones re-reads them.
 void frmPrincipal::opcionesMenu() {
     frmOpciones opciones(this);
     opciones.exec();

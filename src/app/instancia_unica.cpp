@@ -1,6 +1,7 @@
 #include "app/instancia_unica.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
 
@@ -16,6 +17,16 @@ bool InstanciaUnica::adquirir() {
     descripcionFallo.clear();
     if (bloqueo->tryLock(0))
         return true;
+    // A copy that died between creating the lock and writing its owner leaves it
+    // empty, and an ownerless lock never turns stale. Only a live holder can keep
+    // it: the removal fails while a copy still holds it open.
+    if (bloqueo->error() == QLockFile::LockFailedError && !propietarioLegible()) {
+        // Copies write their lock readable: one nobody may read is removed outright.
+        if (!bloqueo->removeStaleLockFile() && !QFileInfo(bloqueo->fileName()).isReadable())
+            QFile::remove(bloqueo->fileName());
+        if (bloqueo->tryLock(0))
+            return true;
+    }
     if (bloqueo->error() == QLockFile::LockFailedError)
         return false;
     const QString causa = bloqueo->error() == QLockFile::PermissionError
@@ -25,6 +36,12 @@ bool InstanciaUnica::adquirir() {
                                       "el programa arranca igualmente")
                            .arg(causa, QDir::toNativeSeparators(bloqueo->fileName()));
     return true;
+}
+
+bool InstanciaUnica::propietarioLegible() const {
+    qint64 proceso = 0;
+    QString equipo, programa;
+    return bloqueo->getLockInfo(&proceso, &equipo, &programa);
 }
 
 void InstanciaUnica::liberar() {

@@ -6,7 +6,7 @@
 class QLockFile;
 
 // One running copy per user: a lock file in the user's runtime folder. A lock
-// left by a crashed copy is recognised as stale and taken over.
+// left by a crashed copy, even one that never got its owner written, is taken over.
 class InstanciaUnica {
 public:
     explicit InstanciaUnica(const QString &rutaBloqueo = rutaPorDefecto());
@@ -21,6 +21,8 @@ public:
     static QString rutaPorDefecto();
 
 private:
+    bool propietarioLegible() const;
+
     std::unique_ptr<QLockFile> bloqueo;
     QString descripcionFallo;
 };

@@ -20,7 +20,8 @@ ListaDestinatarios::ListaDestinatarios(frmPrincipal *principal)
     : QObject(principal), principal(principal), modeloContactos(new ModeloListaAgenda(this)),
       modeloGrupos(new ModeloListaAgenda(this)), vistaContactos(principal->lstContactos->viewport()),
       vistaGrupos(principal->lstGrupo->viewport()), vistaEnvio(principal->lstEnvio->viewport()),
-      cajaNumero(principal->txtEnvio) {
+      listaContactos(principal->lstContactos), listaGrupos(principal->lstGrupo),
+      listaEnvio(principal->lstEnvio), cajaNumero(principal->txtEnvio) {
     connect(principal->btnAnadirAgenda, &QPushButton::clicked, this, &ListaDestinatarios::anadirContacto);
     connect(principal->btnAnadirGrupo, &QPushButton::clicked, this, &ListaDestinatarios::anadirGrupo);
     connect(principal->btnAnadirEsporadico, &QPushButton::clicked, this, &ListaDestinatarios::anadirNumero);
@@ -41,6 +42,7 @@ ListaDestinatarios::ListaDestinatarios(frmPrincipal *principal)
         lista->setEditTriggers(QAbstractItemView::NoEditTriggers);
         lista->setUniformItemSizes(true);
         lista->viewport()->installEventFilter(this);
+        lista->installEventFilter(this); // the keys go to the list, the mouse to its viewport
     }
     principal->lstContactos->setMouseTracking(true);
     principal->txtEnvio->installEventFilter(this);
@@ -149,16 +151,35 @@ void ListaDestinatarios::mostrarAyudaContacto(const QPoint &posicion) {
         principal->lstContactos->setToolTip(fila.data(Qt::ToolTipRole).toString());
 }
 
+void ListaDestinatarios::anadirFilaActual(QAbstractItemView *origen) {
+    // The row the keyboard is on is the one to add, whether or not it was selected.
+    const QModelIndex actual = origen->currentIndex();
+    if (actual.isValid())
+        origen->selectionModel()->select(actual, QItemSelectionModel::ClearAndSelect);
+    if (origen == principal->lstContactos)
+        anadirContacto();
+    else
+        anadirGrupo();
+}
+
+bool ListaDestinatarios::teclaPulsada(QObject *objeto, int tecla) {
+    const bool intro = tecla == Qt::Key_Return || tecla == Qt::Key_Enter;
+    if (intro && objeto == cajaNumero)
+        anadirNumero(); // the box never sees the Enter key
+    else if (intro && (objeto == listaContactos || objeto == listaGrupos))
+        anadirFilaActual(static_cast<QAbstractItemView *>(objeto));
+    else if (tecla == Qt::Key_Delete && objeto == listaEnvio &&
+             !principal->lstEnvio->selectedItems().isEmpty())
+        borrarSeleccionado();
+    else
+        return false;
+    return true;
+}
+
 bool ListaDestinatarios::eventFilter(QObject *objeto, QEvent *evento) {
     switch (evento->type()) {
-    case QEvent::KeyPress: {
-        const int tecla = static_cast<QKeyEvent *>(evento)->key();
-        if (objeto == cajaNumero && (tecla == Qt::Key_Return || tecla == Qt::Key_Enter)) {
-            anadirNumero();
-            return true; // the box never sees the Enter key
-        }
-        return false;
-    }
+    case QEvent::KeyPress:
+        return teclaPulsada(objeto, static_cast<QKeyEvent *>(evento)->key());
     case QEvent::MouseButtonDblClick:
         if (objeto == vistaContactos)
             anadirContacto();

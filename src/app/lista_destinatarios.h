@@ -35,6 +35,10 @@ private:
     void anadirTodos(const ModeloListaAgenda *modelo, Entrada entrada);
     bool estaEnLista(const QString &entrada) const;
     void mostrarAyudaContacto(const QPoint &posicion);
+    // Enter on a source list adds its current row, Delete takes the selected entry off
+    // lstEnvio, Enter in txtEnvio adds the number. True when the key was used.
+    bool teclaPulsada(QObject *objeto, int tecla);
+    void anadirFilaActual(QAbstractItemView *origen);
 
     frmPrincipal *principal;
     ModeloListaAgenda *modeloContactos;
@@ -44,6 +48,9 @@ private:
     QObject *vistaContactos;
     QObject *vistaGrupos;
     QObject *vistaEnvio;
+    QObject *listaContactos;
+    QObject *listaGrupos;
+    QObject *listaEnvio;
     QObject *cajaNumero;
 };
 

@@ -30,6 +30,11 @@ QString rutaFichero(const QString &nombre) {
     return rutaAplicacion() + QDir::separator() + nombre;
 }
 
+bool carpetaEscribible() {
+    // With the separator, a drive's root (an empty folder name) is still a folder.
+    return QFileInfo(rutaAplicacion() + QDir::separator()).isWritable();
+}
+
 QString rutaEjecutable() {
     return rutaFichero(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
 }

@@ -9,6 +9,9 @@ QString rutaAplicacion();
 // The folder plus the platform's separator plus `nombre`.
 QString rutaFichero(const QString &nombre);
 
+// False when no file can be created or replaced in the application folder.
+bool carpetaEscribible();
+
 // Full path of the running executable, as the autostart entry names it.
 QString rutaEjecutable();
 

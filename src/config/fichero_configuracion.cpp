@@ -33,8 +33,11 @@ void leerConfiguracion() {
 }
 
 bool escribirConfiguracionPorDefecto() {
+    // Without the file every start is a first start: autostart would come back
+    // each time, even after the user turned it off.
     const bool grabado = grabarConfiguracion(Configuracion::porDefecto());
-    registro::ponerArranque(rutaEjecutable());
+    if (grabado)
+        registro::ponerArranque(rutaEjecutable());
     return grabado;
 }
 

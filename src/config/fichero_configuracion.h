@@ -11,8 +11,9 @@ QString rutaConfiguracion();
 // A file shorter than a record keeps the default value of every field it lacks.
 void leerConfiguracion();
 
-// Writes the default settings file and turns autostart on. Returns false when the
-// file could not be written (the program then runs on the defaults in memory).
+// Writes the default settings file and turns autostart on. Returns false, autostart
+// untouched, when the file could not be written (the program then runs on the
+// defaults in memory).
 bool escribirConfiguracionPorDefecto();
 
 // Replaces "zarcel.cfg" atomically with `registro`; `configuracion` is not touched.

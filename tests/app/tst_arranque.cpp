@@ -6,6 +6,8 @@
 #include "app/frm_minimizado.h"
 #include "app/instancia_unica.h"
 #include "app/terminacion.h"
+#include "common/carpeta.h"
+#include "common/tiempos.h"
 #include "config/registro.h"
 
 namespace {
@@ -43,6 +45,17 @@ private slots:
         QCOMPARE(programa.principal->cmbPasarela->currentText(), u"Movistar"_s);
     }
 
+    // A folder nothing can be written to is said once, and is no first start that turns autostart on.
+    void carpetaSinEscritura() {
+        EntornoPrueba entorno;
+        entorno.escribirFichero(u"fichero"_s, "x");
+        fijarRutaAplicacion(entorno.ruta(u"fichero/programa"_s));
+        Programa programa;
+        QVERIFY(iniciar(programa, entorno) && !registro::hayArranque());
+        QCOMPARE(entorno.avisos.size(), 1);
+        QVERIFY(entorno.avisos.first().startsWith(u"No se puede escribir en la carpeta del programa"_s));
+    }
+
     void segundaInstanciaRechazada() {
         EntornoPrueba entorno;
         InstanciaUnica primera(entorno.ruta(u"zarcel.lock"_s));
@@ -53,7 +66,11 @@ private slots:
         // Refused before anything was read, written or shown.
         QVERIFY(!programa.principal && !programa.bandeja && !registro::hayArranque() &&
                 !QFile::exists(entorno.ruta(u"zarcel.cfg"_s)));
+        // With its owner text lost, the lock counts while its holder lives, not after.
+        QVERIFY(QFile::resize(entorno.ruta(u"zarcel.lock"_s), 0));
+        QVERIFY(!InstanciaUnica(entorno.ruta(u"zarcel.lock"_s)).adquirir());
         primera.liberar();
+        entorno.escribirFichero(u"zarcel.lock"_s, {});
         QVERIFY(iniciar(programa, entorno) && programa.principal->isVisible());
         // A lock that cannot even be created (its folder is a file) is no running copy.
         entorno.escribirFichero(u"fichero"_s, "x");
@@ -131,6 +148,11 @@ private slots:
         frmMinimizado::forzarBandeja(false);
         ventana.close();
         QVERIFY(ventana.isVisible() && ventana.isMinimized());
+        // A hidden start that never finds a tray shows the window: a taskbar may not exist either.
+        ventana.hide();
+        tiempos().bandejaMs = 50;
+        programa.bandeja->ocultarEnBandeja(&ventana);
+        QTRY_VERIFY(ventana.isVisible() && !ventana.isMinimized());
 
         // Closing the program from the tray closes an open dialog too.
         int codigo = -1;

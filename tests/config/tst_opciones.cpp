@@ -153,9 +153,11 @@ private slots:
             EntornoPrueba entorno;
             frmPrincipal principal;
             principal.cargarConfiguracion();
+            principal.ponerTextoMensaje(QString(125, u'a')); // Amena: one part until a signature
             QCOMPARE(principal.txtMensaje->palette().color(QPalette::Base), QColor(Qt::white));
             Dialogos::siguienteColor(0x00204080);
             alAbrirseModal([](QWidget *ventana) {
+                escribir(ventana, "txtFirma", u"0123456789"_s);
                 pulsarPestana(ventana, 3);
                 dobleClic(ventana, 0);
                 QTest::mouseClick(buscarControl<QPushButton>(ventana, u"btnOK"_s), Qt::LeftButton);
@@ -168,6 +170,10 @@ private slots:
             QCOMPARE(principal.txtMensaje->palette().color(QPalette::Base),
                      porBoton ? colorDesdeRegistro(0x00204080) : QColor(Qt::white));
             QCOMPARE(configuracion.colorFondoCampos, porBoton ? quint32(0x00204080) : quint32(0x00FFFFFF));
+            // The new signature counts from the next gateway choice on, not when the window closes.
+            QCOMPARE(principal.lblPartes->text(), u"Partes: 1"_s);
+            emit principal.cmbPasarela->activated(principal.cmbPasarela->currentIndex());
+            QCOMPARE(principal.lblPartes->text(), porBoton ? u"Partes: 2"_s : u"Partes: 1"_s);
         }
     }
 };

@@ -1,8 +1,9 @@
 #!/bin/bash
-# The tray on a real X server. A "--hide" start with no tray waits hidden, then
-# falls back to a minimised window; one whose tray appears two seconds late docks
-# its icon there and stays hidden. After each restore from the icon, what the
-# user types reaches the control that had the focus (or the message box).
+# The tray on a real X server with a window manager. A "--hide" start with no tray
+# waits hidden, then shows its window (not minimised); one whose tray appears two
+# seconds late docks its icon there and stays hidden. After each restore from the
+# icon, what the user types reaches the control that had the focus (or the message
+# box). The tray's Cerrar ends the program while a modal window is open.
 #   bandeja.sh ZARCEL ARTEFACTS
 set -u
 ZARCEL=$1 ARTEFACTOS=$2
@@ -47,12 +48,15 @@ restaurarYEscribir() {
 
 cp "$ZARCEL" "$TEMPORAL/programa/"
 SIN_BANDEJA=1 iniciarEscritorio || fallo "Xvfb no arranca"
+# Under a window manager a minimised window is not on the screen at all.
+openbox >"$TEMPORAL/openbox.log" 2>&1 &
+PROCESOS+=($!)
 
-paso "--hide sin bandeja: espera oculto y después se minimiza"
+paso "--hide sin bandeja: espera oculto y después se muestra"
 arrancarOculto
 sleep 4
 [ -z "$(ventana)" ] || fallo "la ventana aparece sin esperar a la bandeja"
-esperar ventana 15 || fallo "sin bandeja, la ventana no aparece minimizada"
+esperar ventana 15 || fallo "sin bandeja, la ventana no aparece tras la espera"
 kill "$ZARCEL_PID"
 wait "$ZARCEL_PID" 2>/dev/null
 
@@ -72,8 +76,14 @@ esperar icono 5 || fallo "Ctrl+M no oculta la ventana"
 [ -z "$(ventana)" ] || fallo "Ctrl+M no oculta la ventana"
 restaurarYEscribir 39 "Home shift+End"
 
-teclas ctrl+q
+paso "Cerrar desde la bandeja con Opciones abierta"
+teclas ctrl+o
+timeout 10 xdotool search --sync --onlyvisible --name '^Opciones$' >/dev/null || fallo "Ctrl+O no abre Opciones"
+xdotool mousemove --window "$(icono)" 4 4 click 3
+sleep 1
+teclas Up Return
 for _ in $(seq 50); do kill -0 "$ZARCEL_PID" 2>/dev/null || break; sleep 0.2; done
-kill -0 "$ZARCEL_PID" 2>/dev/null && fallo "el programa sigue vivo tras Ctrl+Q"
+kill -0 "$ZARCEL_PID" 2>/dev/null && fallo "la bandeja no responde con Opciones abierta"
+wait "$ZARCEL_PID" || fallo "el programa no termina limpio desde la bandeja"
 cp "$TEMPORAL"/*.log "$ARTEFACTOS"/
 echo "prueba de la bandeja superada"

@@ -151,28 +151,29 @@ void ListaDestinatarios::mostrarAyudaContacto(const QPoint &posicion) {
         principal->lstContactos->setToolTip(fila.data(Qt::ToolTipRole).toString());
 }
 
-void ListaDestinatarios::anadirFilaActual(QAbstractItemView *origen) {
-    // The row the keyboard is on is the one to add, whether or not it was selected.
-    const QModelIndex actual = origen->currentIndex();
+void ListaDestinatarios::seleccionarFilaActual(QAbstractItemView *lista) {
+    // The row the keyboard is on is the one to act on, whether or not it was selected.
+    const QModelIndex actual = lista->currentIndex();
     if (actual.isValid())
-        origen->selectionModel()->select(actual, QItemSelectionModel::ClearAndSelect);
-    if (origen == principal->lstContactos)
-        anadirContacto();
-    else
-        anadirGrupo();
+        lista->selectionModel()->select(actual, QItemSelectionModel::ClearAndSelect);
 }
 
 bool ListaDestinatarios::teclaPulsada(QObject *objeto, int tecla) {
     const bool intro = tecla == Qt::Key_Return || tecla == Qt::Key_Enter;
-    if (intro && objeto == cajaNumero)
+    if (intro && objeto == cajaNumero) {
         anadirNumero(); // the box never sees the Enter key
-    else if (intro && (objeto == listaContactos || objeto == listaGrupos))
-        anadirFilaActual(static_cast<QAbstractItemView *>(objeto));
-    else if (tecla == Qt::Key_Delete && objeto == listaEnvio &&
-             !principal->lstEnvio->selectedItems().isEmpty())
+    } else if (intro && objeto == listaContactos) {
+        seleccionarFilaActual(principal->lstContactos);
+        anadirContacto();
+    } else if (intro && objeto == listaGrupos) {
+        seleccionarFilaActual(principal->lstGrupo);
+        anadirGrupo();
+    } else if (tecla == Qt::Key_Delete && objeto == listaEnvio && principal->lstEnvio->currentItem()) {
+        seleccionarFilaActual(principal->lstEnvio);
         borrarSeleccionado();
-    else
+    } else {
         return false;
+    }
     return true;
 }
 

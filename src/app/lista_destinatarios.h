@@ -35,10 +35,10 @@ private:
     void anadirTodos(const ModeloListaAgenda *modelo, Entrada entrada);
     bool estaEnLista(const QString &entrada) const;
     void mostrarAyudaContacto(const QPoint &posicion);
-    // Enter on a source list adds its current row, Delete takes the selected entry off
+    // Enter on a source list adds its current row, Delete takes the current entry off
     // lstEnvio, Enter in txtEnvio adds the number. True when the key was used.
     bool teclaPulsada(QObject *objeto, int tecla);
-    void anadirFilaActual(QAbstractItemView *origen);
+    static void seleccionarFilaActual(QAbstractItemView *lista);
 
     frmPrincipal *principal;
     ModeloListaAgenda *modeloContactos;

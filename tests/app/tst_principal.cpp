@@ -196,15 +196,17 @@ private slots:
         v.mnuPopupBorrarTodos->trigger();
         QVERIFY(textosDe(envio).isEmpty());
         QCOMPARE(entorno.avisos.size(), 4);
-        // Enter adds the row the keyboard is on, selected or not; Return presses a button; Delete takes off.
-        contactos->selectionModel()->setCurrentIndex(contactos->model()->index(3, 0),
+        // The keys act on the row the keyboard is on, selected or not; Return presses a button.
+        const auto ponerEn = [](QAbstractItemView *lista, int fila) {
+            lista->selectionModel()->setCurrentIndex(lista->model()->index(fila, 0),
                                                      QItemSelectionModel::NoUpdate);
+        };
+        ponerEn(contactos, 3);
         QTest::keyClick(contactos, Qt::Key_Return);
-        grupos->selectionModel()->setCurrentIndex(grupos->model()->index(2, 0),
-                                                  QItemSelectionModel::NoUpdate);
+        ponerEn(grupos, 2);
         QTest::keyClick(grupos, Qt::Key_Enter);
         QTest::keyClick(v.btnAnadirTodosGrupos, Qt::Key_Return);
-        envio->setCurrentIndex(envio->model()->index(1, 0));
+        ponerEn(envio, 1);
         QTest::keyClick(envio, Qt::Key_Delete);
         QCOMPARE(textosDe(envio),
                  QStringList({u"#Beto"_s, u"&Amigos"_s.leftJustified(26), u"&Ninguno"_s.leftJustified(26)}));

@@ -22,8 +22,12 @@ fallo() {
 paso() { echo "-- $*"; }
 teclas() { xdotool key --clearmodifiers --delay 60 "$@"; sleep 0.3; }
 ventana() { xdotool search --onlyvisible --name "^$TITULO\$" 2>/dev/null | head -1; }
-# While the main window is hidden, the icon is the program's only visible window.
-icono() { xdotool search --onlyvisible --classname '^zarcel$' 2>/dev/null | head -1; }
+# The icon's window is the program's one named after it.
+icono() {
+    for w in $(xdotool search --onlyvisible --classname '^zarcel$' 2>/dev/null); do
+        [ "$(xdotool getwindowname "$w")" = zarcel ] && echo "$w" && return
+    done
+}
 # Waits up to $2 seconds for the function $1 to print something.
 esperar() {
     for _ in $(seq $(($2 * 4))); do [ -n "$($1)" ] && return 0; sleep 0.25; done

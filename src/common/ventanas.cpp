@@ -51,8 +51,9 @@ private:
 
 void centrarEnPantalla(QWidget *ventana) {
     colocarEnPantalla(ventana, true);
-    if (!ventana->findChild<GuardaPantalla *>(QString(), Qt::FindDirectChildrenOnly))
-        ventana->installEventFilter(new GuardaPantalla(ventana));
+    const QString nombre = QStringLiteral("guardaPantalla");
+    if (!ventana->findChild<QObject *>(nombre, Qt::FindDirectChildrenOnly))
+        ventana->installEventFilter(conNombre(new GuardaPantalla(ventana), nombre));
 }
 
 bool esTeclaDePulsar(const QKeyEvent *evento) {

@@ -54,7 +54,7 @@ for modo in xdg-utils sin-xdg-utils espacio; do
         fallo "Path no es la carpeta del programa ($modo)"
     if command -v gio >/dev/null; then
         rm -f "$T/lanzado"
-        gio launch "$LANZADOR" || fallo "gio launch no arranca el lanzador ($modo)"
+        XDG_CACHE_HOME=$T/cache gio launch "$LANZADOR" || fallo "gio launch no arranca el lanzador ($modo)"
         i=0
         while [ ! -s "$T/lanzado" ] && [ $i -lt 100 ]; do
             sleep 0.1

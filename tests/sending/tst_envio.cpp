@@ -181,6 +181,7 @@ private slots:
         banco.principal.lstEnvio->addItem(u"@+34:600000001"_s);
         // Without TMP the page goes to the user's own folder; a desktop with no browser says so.
         const QString propia = banco.entorno.ruta(u"propia"_s);
+        QVERIFY(QDir().mkpath(propia));
         banco.entorno.escribirFichero(u"propia/xdg-open"_s, "#!/bin/sh\nexit 3\n");
         QFile(propia + u"/xdg-open"_s).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
         QFile(propia).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

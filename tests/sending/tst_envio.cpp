@@ -191,6 +191,8 @@ private slots:
             respuesta = envio->textoRespuesta();
             envio->btnDebug->click();
             QVERIFY(envio->txtDebug->isVisible());
+            // Grown downward, the window still lies on its screen.
+            QVERIFY(envio->screen()->availableGeometry().contains(envio->frameGeometry()));
             QCOMPARE(envio->txtDebug->toPlainText(), respuesta.split(u"\r\r\n"_s).join(u'\n'));
             envio->btnMostrarNav->click();
             qunsetenv("TMP");

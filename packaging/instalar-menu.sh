@@ -8,12 +8,16 @@ CARPETA=$(cd "$(dirname "$0")" && pwd)
 TEMPORAL=$(mktemp -d)
 trap 'rm -rf "$TEMPORAL"' EXIT
 
-# An Exec path goes in double quotes with " ` $ \ escaped, then every backslash is
-# doubled again as in any desktop-entry value; a % is written %%.
-EJECUTABLE=$(printf '%s\n' "$CARPETA/zarcel" | sed -e 's/[\\"`$]/\\&/g' -e 's/\\/\\\\/g' -e 's/%/%%/g')
+# GLib's launchers look the program up under its Exec spelling, "%%" included, so the
+# folder goes in Path, a plain string value (backslashes doubled), and a shell starts
+# the program from there. The Exec line is the value of `sh -c 'exec ./"$0"' zarcel`.
+RUTA=$(printf '%s\n' "$CARPETA" | sed -e 's/\\/\\\\/g')
 while IFS= read -r linea; do
     case $linea in
-    Exec=*) printf 'Exec="%s"\n' "$EJECUTABLE" ;;
+    Exec=*)
+        printf 'Path=%s\n' "$RUTA"
+        printf '%s\n' 'Exec=sh -c "exec ./\\"\\$0\\"" zarcel'
+        ;;
     *) printf '%s\n' "$linea" ;;
     esac
 done <"$CARPETA/zarcel.desktop" >"$TEMPORAL/zarcel.desktop"

@@ -75,7 +75,8 @@ frmAbout::frmAbout(QWidget *padre) : QDialog(padre) {
     lblAbout->setObjectName(QStringLiteral("lblAbout"));
     lblAbout->setTextFormat(Qt::PlainText);
     lblAbout->setWordWrap(true);
-    lblAbout->setText(textoAviso());
+    // The notice ends in empty lines: shown as they are, they open a gap above the links.
+    lblAbout->setText(textoAviso().remove(QLatin1Char('\r')).trimmed());
     pctMoviles = new QLabel(this);
     pctMoviles->setObjectName(QStringLiteral("pctMoviles"));
     pctMoviles->setPixmap(dibujoMoviles(devicePixelRatioF()));

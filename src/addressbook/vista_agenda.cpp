@@ -1,17 +1,15 @@
 #include "addressbook/vista_agenda.h"
 
 #include "addressbook/arbol_agenda.h"
+#include "addressbook/imagenes_agenda.h"
 #include "common/avisos.h"
 
-#include <QApplication>
 #include <QLineEdit>
-#include <QStyle>
 #include <QTreeView>
 
 DelegadoAgenda::DelegadoAgenda(QObject *padre) : QStyledItemDelegate(padre) {
-    const QStyle *estilo = QApplication::style();
-    imgTree.insert(QStringLiteral("Grupo"), estilo->standardIcon(QStyle::SP_DirIcon));
-    imgTree.insert(QStringLiteral("Contacto"), estilo->standardIcon(QStyle::SP_FileIcon));
+    imgTree.insert(QStringLiteral("Grupo"), imagenGrupo());
+    imgTree.insert(QStringLiteral("Contacto"), imagenContacto());
 }
 
 void DelegadoAgenda::initStyleOption(QStyleOptionViewItem *opcion, const QModelIndex &indice) const {

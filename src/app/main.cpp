@@ -2,6 +2,7 @@
 #include "app/estilo.h"
 #include "app/icono.h"
 #include "app/instancia_unica.h"
+#include "app/traduccion.h"
 #include "common/cuadros.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ int main(int argc, char *argv[]) {
     QApplication::setWindowIcon(iconoPrograma());
     QGuiApplication::setDesktopFileName(QStringLiteral("zarcel"));
     instalarCuadrosDeDialogo();
+    instalarTraduccionQt();
 
     Programa programa;
     if (!iniciarPrograma(programa, argumentos, std::make_unique<InstanciaUnica>()))

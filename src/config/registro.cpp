@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
 #include <QStandardPaths>
 
@@ -85,7 +86,7 @@ QString desescaparCadena(const QString &valor) {
     return texto;
 }
 
-// Reads the first Exec argument at `posicion` (after string unescaping) and leaves
+// Reads the Exec argument at `posicion` (after string unescaping) and leaves
 // `posicion` after it.
 QString leerArgumentoExec(const QString &exec, qsizetype &posicion) {
     QString argumento;
@@ -103,6 +104,31 @@ QString leerArgumentoExec(const QString &exec, qsizetype &posicion) {
     if (citado)
         ++posicion;
     return argumento;
+}
+
+QStringList argumentosExec(const QString &exec) {
+    QStringList argumentos;
+    for (qsizetype posicion = 0; posicion < exec.size();) {
+        if (exec.at(posicion) == QLatin1Char(' '))
+            ++posicion;
+        else
+            argumentos.append(leerArgumentoExec(exec, posicion));
+    }
+    return argumentos;
+}
+
+// GLib's launchers look the program up under its Exec spelling, "%%" and all, so a
+// folder with "%" in its name cannot appear in Exec. The folder goes in Path, a plain
+// string every launcher takes as the working folder, and a shell starts the program
+// from there under its file name, given as the shell's $0.
+const QString guionArranque = QStringLiteral("exec ./\"$0\" --hide");
+
+QString valorClave(const QStringList &lineas, const QString &clave) {
+    for (const QString &linea : lineas) {
+        if (linea.startsWith(clave + QLatin1Char('=')))
+            return desescaparCadena(linea.mid(clave.size() + 1).trimmed());
+    }
+    return QString();
 }
 #else
 const QString claveRun =
@@ -125,14 +151,16 @@ QString carpetaArranque() {
 #ifndef Q_OS_WIN
 
 void ponerArranque(const QString &rutaEjecutable) {
+    const QFileInfo programa(rutaEjecutable);
+    const QString exec = QStringLiteral("sh -c ") + argumentoExec(guionArranque) + QLatin1Char(' ') +
+                         argumentoExec(programa.fileName());
     const QString entrada = QStringLiteral("[Desktop Entry]\n"
                                            "Type=Application\n"
                                            "Name=Zarcel\n"
                                            "Comment=Envio de SMS por pasarelas web\n"
-                                           "Exec=") +
-                            escaparCadena(argumentoExec(rutaEjecutable)) +
-                            QStringLiteral(" --hide\n"
-                                           "Terminal=false\n");
+                                           "Path=") +
+                            escaparCadena(programa.absolutePath()) + QStringLiteral("\nExec=") +
+                            escaparCadena(exec) + QStringLiteral("\nTerminal=false\n");
     QDir().mkpath(carpetaArranque());
     grabarFicheroAtomico(rutaEntrada(), entrada.toUtf8());
 }
@@ -142,15 +170,13 @@ QString comandoArranque() {
     if (!leerFichero(rutaEntrada(), datos))
         return QString();
     const QStringList lineas = QString::fromUtf8(datos).split(QLatin1Char('\n'));
-    for (const QString &linea : lineas) {
-        if (!linea.startsWith(QLatin1String("Exec=")))
-            continue;
-        const QString exec = desescaparCadena(linea.mid(5).trimmed());
-        qsizetype posicion = 0;
-        const QString programa = leerArgumentoExec(exec, posicion);
-        return programa.isEmpty() ? QString() : programa + exec.mid(posicion);
-    }
-    return QString();
+    const QStringList exec = argumentosExec(valorClave(lineas, QStringLiteral("Exec")));
+    const QString carpeta = valorClave(lineas, QStringLiteral("Path"));
+    if (exec.size() == 4 && exec.at(0) == QLatin1String("sh") && exec.at(2) == guionArranque &&
+        !carpeta.isEmpty())
+        return carpeta + QLatin1Char('/') + exec.at(3) + QStringLiteral(" --hide");
+    // An entry of an earlier version names the program in Exec itself.
+    return exec.isEmpty() || exec.constFirst().isEmpty() ? QString() : exec.join(QLatin1Char(' '));
 }
 
 void quitarArranque() {

@@ -3,7 +3,8 @@
 #include <QString>
 
 // Per-user autostart. On Windows it is the value "Zarcel" of the Run key; elsewhere
-// an XDG autostart entry "zarcel.desktop" whose Exec line starts the program hidden.
+// an XDG autostart entry "zarcel.desktop" that starts the program hidden from its
+// folder (the entry's Path).
 namespace registro {
 
 // Turns autostart on with `rutaEjecutable` followed by " --hide". Errors are ignored.

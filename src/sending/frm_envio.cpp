@@ -206,7 +206,7 @@ QString frmEnvio::textoLog() const {
 
 void frmEnvio::mostrarRespuesta(const QString &respuesta) {
     respuestaServidor = respuesta;
-    txtDebug->setPlainText(respuesta);
+    txtDebug->setPlainText(respuestaEnLineas(respuesta));
 }
 
 void frmEnvio::alternarDepuracion() {
@@ -229,5 +229,10 @@ void frmEnvio::mostrarEnNavegador() {
         Avisos::aviso(QStringLiteral("No se ha podido escribir el fichero ") + ruta);
         return;
     }
-    Navegador::abrirDireccion(QUrl::fromLocalFile(ruta).toString());
+    Navegador::abrirDireccion(QUrl::fromLocalFile(ruta).toString(), [ruta] {
+        Avisos::aviso(
+            QStringLiteral("No se ha podido abrir el navegador. La respuesta del servidor está en el "
+                           "fichero ") +
+            ruta);
+    });
 }

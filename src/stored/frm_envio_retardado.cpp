@@ -1,9 +1,11 @@
 #include "stored/frm_envio_retardado.h"
 
+#include "addressbook/imagenes_agenda.h"
 #include "app/frm_principal.h"
 #include "common/avisos.h"
 #include "common/ventanas.h"
 #include "stored/fichero_mensaje.h"
+#include "stored/imagenes_mensajes.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -11,7 +13,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -88,13 +89,12 @@ frmEnvioRetardado::frmEnvioRetardado(QWidget *padre) : QDialog(padre) {
 }
 
 void frmEnvioRetardado::crearImagenes() {
-    const auto imagen = [this](QStyle::StandardPixmap cual) { return style()->standardIcon(cual); };
-    imgLista.insert(claveImagen(TipoNodo::Titulo), imagen(QStyle::SP_FileIcon));
-    imgLista.insert(claveImagen(TipoNodo::Hora), imagen(QStyle::SP_BrowserReload));
-    imgLista.insert(claveImagen(TipoNodo::Contacto), imagen(QStyle::SP_DirHomeIcon));
-    imgLista.insert(claveImagen(TipoNodo::Grupo), imagen(QStyle::SP_DirIcon));
-    imgLista.insert(claveImagen(TipoNodo::Telefono), imagen(QStyle::SP_ComputerIcon));
-    imgLista.insert(claveImagen(TipoNodo::Mensaje), imagen(QStyle::SP_FileDialogContentsView));
+    imgLista.insert(claveImagen(TipoNodo::Titulo), imagenTitulo());
+    imgLista.insert(claveImagen(TipoNodo::Hora), imagenHora());
+    imgLista.insert(claveImagen(TipoNodo::Contacto), imagenContacto());
+    imgLista.insert(claveImagen(TipoNodo::Grupo), imagenGrupo());
+    imgLista.insert(claveImagen(TipoNodo::Telefono), imagenTelefono());
+    imgLista.insert(claveImagen(TipoNodo::Mensaje), imagenMensaje());
 }
 
 void frmEnvioRetardado::crearMenu() {

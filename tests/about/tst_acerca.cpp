@@ -65,6 +65,8 @@ private slots:
         const QStringList lineas = frmAbout::textoAviso().split(u"\r\n"_s);
         QCOMPARE(lineas.size(), 10); // nine lines, each ended by CR LF
         QCOMPARE(lineas.at(1), about.lblAutor->text());
+        // The notice's empty closing lines leave no gap between the picture and the links.
+        QVERIFY(about.Label1->y() < about.pctMoviles->geometry().bottom() + about.fontMetrics().height());
         auto *movistar = buscarControl<EtiquetaPulsable>(&about, u"linkPagina(13)"_s);
         QCOMPARE(movistar->text(), u"Movistar"_s);
         QTest::mouseClick(movistar, Qt::LeftButton);

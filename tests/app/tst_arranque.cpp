@@ -6,6 +6,7 @@
 #include "app/frm_minimizado.h"
 #include "app/instancia_unica.h"
 #include "app/terminacion.h"
+#include "app/traduccion.h"
 #include "common/carpeta.h"
 #include "common/tiempos.h"
 #include "config/registro.h"
@@ -165,6 +166,12 @@ private slots:
         Terminacion::fijar({});
         QCOMPARE(codigo, 0);
         QVERIFY(!dialogo.isVisible() && !ventana.isVisible() && !programa.bandeja->icono->isVisible());
+    }
+
+    // Qt's own buttons and dialogs speak Spanish whatever the system's language.
+    void traduccionDeQt() {
+        QVERIFY(instalarTraduccionQt());
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"&Sí"_s);
     }
 };
 

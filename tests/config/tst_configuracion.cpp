@@ -11,39 +11,6 @@ int modo(const QString &ruta) {
     return ::stat(QFile::encodeName(ruta).constData(), &datos) == 0 ? int(datos.st_mode & 07777) : -1;
 }
 
-// A desktop's reading of an Exec value: the string escapes first, then the quoting
-// rules and "%%". Anything the format forbids gives no arguments.
-QStringList argumentosExec(const QString &valor) {
-    const QMap<QChar, QChar> escapes{
-        {u's', u' '}, {u'\\', u'\\'}, {u'n', u'\n'}, {u't', u'\t'}, {u'r', u'\r'}};
-    QString exec;
-    for (qsizetype i = 0; i < valor.size(); ++i) {
-        if (valor.at(i) != u'\\')
-            exec += valor.at(i);
-        else if (++i < valor.size() && escapes.contains(valor.at(i)))
-            exec += escapes.value(valor.at(i));
-        else
-            return {};
-    }
-    QStringList argumentos{QString()};
-    bool citado = false;
-    for (qsizetype i = 0; i < exec.size(); ++i) {
-        const QChar c = exec.at(i);
-        const QChar siguiente = i + 1 < exec.size() ? exec.at(i + 1) : QChar();
-        if (c == u'"')
-            citado = !citado;
-        else if ((citado && c == u'\\' && u"\"`$\\"_s.contains(siguiente)) ||
-                 (c == u'%' && siguiente == u'%'))
-            argumentos.last() += exec.at(++i);
-        else if (!citado && c == u' ')
-            argumentos.append(QString());
-        else if (c == u'%' || (citado ? c == u'\\' : u"\t\n'\\><~|&;$*?#()`"_s.contains(c)))
-            return {};
-        else
-            argumentos.last() += c;
-    }
-    return citado ? QStringList() : argumentos;
-}
 struct CampoEsperado {
     const char *nombre;
     int ancho;
@@ -175,25 +142,34 @@ private slots:
     void arranqueAutomatico() {
         EntornoPrueba entorno;
         QVERIFY(!registro::hayArranque());
-        const QString programa =
-            entorno.carpeta() + u"/Mis programas/100% \"SMS\"/c:\\zarcel $HOME `id`/zarcel"_s;
-        registro::ponerArranque(programa);
-        QCOMPARE(registro::comandoArranque(), programa + u" --hide"_s);
-        const QString entrada = QString::fromUtf8(entorno.leerFichero(u"autostart/zarcel.desktop"_s));
-        QVERIFY(entrada.startsWith(u"[Desktop Entry]\n"_s));
-        // Read back as a desktop reads it, the command is this program with its one option.
-        const QStringList exec = entrada.split(u'\n').filter(QRegularExpression(u"^Exec="_s));
-        QCOMPARE(exec.size(), 1);
-        QCOMPARE(argumentosExec(exec.constFirst().mid(5)), (QStringList{programa, u"--hide"_s}));
-        // The desktop's own checker, where installed, must accept the entry as written.
-        const QString validador = QStandardPaths::findExecutable(u"desktop-file-validate"_s);
-        if (!validador.isEmpty()) {
-            QProcess validacion;
-            validacion.start(validador, {registro::carpetaArranque() + u"/zarcel.desktop"_s});
-            QVERIFY(validacion.waitForFinished(10000));
-            QCOMPARE(validacion.readAll(), QByteArray());
-            QCOMPARE(validacion.exitCode(), 0);
+        const QString carpeta = entorno.carpeta() + u"/Mis programas/100% \"mío\"/c:\\zarcel $HOME `id`"_s;
+        const QString marca = entorno.ruta(u"lanzado"_s);
+        // A stand-in program that notes the folder and arguments it was started with.
+        QVERIFY(QDir().mkpath(carpeta));
+        QFile programa(carpeta + u"/zarcel"_s);
+        QVERIFY(programa.open(QIODevice::WriteOnly));
+        programa.write("#!/bin/sh\nprintf '%s\\n' \"$PWD\" \"$@\" >\"$0.tmp\" && mv \"$0.tmp\" " +
+                       QFile::encodeName(marca) + "\n");
+        programa.close();
+        programa.setPermissions(programa.permissions() | QFile::ExeOwner);
+        registro::ponerArranque(programa.fileName());
+        QCOMPARE(registro::comandoArranque(), programa.fileName() + u" --hide"_s);
+        QVERIFY(entorno.leerFichero(u"autostart/zarcel.desktop"_s).startsWith("[Desktop Entry]\n"));
+        // The desktop's own checker and GLib's launcher, where installed, take the entry as written.
+        const QString entrada = registro::carpetaArranque() + u"/zarcel.desktop"_s;
+        for (const QStringList &orden : {QStringList{u"desktop-file-validate"_s, entrada},
+                                         QStringList{u"gio"_s, u"launch"_s, entrada}}) {
+            const QString herramienta = QStandardPaths::findExecutable(orden.constFirst());
+            if (herramienta.isEmpty())
+                continue;
+            QProcess proceso;
+            proceso.start(herramienta, orden.mid(1));
+            QVERIFY(proceso.waitForFinished(10000));
+            QCOMPARE(proceso.readAll(), QByteArray());
+            QCOMPARE(proceso.exitCode(), 0);
         }
+        if (!QStandardPaths::findExecutable(u"gio"_s).isEmpty())
+            QTRY_COMPARE(QString::fromUtf8(entorno.leerFichero(u"lanzado"_s)), carpeta + u"\n--hide\n"_s);
         registro::quitarArranque();
         QVERIFY(!registro::hayArranque());
     }

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the build into a folder whose name needs quoting in a desktop entry, then runs
-# instalar-menu.sh and quitar-menu.sh for an isolated user, once with the xdg tools and
-# once with a PATH that lacks them. Skipped (77) where desktop-file-validate is missing.
+# instalar-menu.sh and quitar-menu.sh for an isolated user, once with the xdg tools, once
+# with a PATH that lacks them and once with a blank in the data folder. Skipped (77)
+# where desktop-file-validate is missing.
 #   menu.sh BUILD
 set -u
 CONSTRUCCION=$1
@@ -25,11 +26,20 @@ for herramienta in sh sed mkdir cp rm rmdir mktemp dirname printf cat find sort 
     ln -s "$(command -v $herramienta)" "$T/bin/"
 done
 
-for modo in xdg-utils sin-xdg-utils; do
+# A stand-in for the program, so that the launcher can be started for real.
+cat >"$CARPETA/zarcel" <<FIN
+#!/bin/sh
+pwd >"$T/lanzado"
+FIN
+
+# The third run has a blank in the data folder, which xdg-utils cannot take.
+for modo in xdg-utils sin-xdg-utils espacio; do
     ruta=$PATH
-    [ $modo = xdg-utils ] || ruta=$T/bin
-    export HOME="$T/casa" XDG_DATA_HOME="$T/casa/datos" XDG_CONFIG_HOME="$T/casa/config"
-    rm -rf "$HOME" && mkdir -p "$HOME/datos"
+    [ $modo != sin-xdg-utils ] || ruta=$T/bin
+    datos=$T/casa/datos
+    [ $modo != espacio ] || datos="$T/casa/mis datos"
+    export HOME="$T/casa" XDG_DATA_HOME="$datos" XDG_CONFIG_HOME="$T/casa/config"
+    rm -rf "$HOME" && mkdir -p "$XDG_DATA_HOME"
     find "$HOME" | sort >"$T/antes"
     PATH=$ruta sh "$CARPETA/quitar-menu.sh" >/dev/null || fallo "quitar-menu.sh sin instalar ($modo)"
     find "$HOME" | sort | diff "$T/antes" - || fallo "quitar-menu.sh sin instalar escribe ($modo)"
@@ -37,13 +47,21 @@ for modo in xdg-utils sin-xdg-utils; do
     LANZADOR=$XDG_DATA_HOME/applications/zarcel.desktop
     "$VALIDAR" "$LANZADOR" || fallo "el lanzador instalado no es válido ($modo)"
     [ -s "$XDG_DATA_HOME/icons/hicolor/48x48/apps/zarcel.png" ] || fallo "falta el icono ($modo)"
-    # The Exec line, unquoted as a desktop does, must name the installed program. As a
-    # string value it may hold no backslash but the escapes \\ \s \n \t \r (GLib rejects others).
-    sed -n 's/^Exec=//p' "$LANZADOR" | sed 's/\\[\\sntr]//g' | grep -q '\\' &&
-        fallo "Exec con escapes que un escritorio rechaza ($modo)"
-    EXEC=$(sed -n 's/^Exec=//p' "$LANZADOR" | sed -e 's/\\\\/\\/g' -e 's/%%/%/g')
-    eval "set -- $EXEC"
-    [ "$1" = "$CARPETA/zarcel" ] || fallo "Exec no lleva al programa: $1 ($modo)"
+    # As a string value, Path may hold no backslash but the escapes \\ \s \n \t \r (GLib rejects others).
+    sed -n 's/^Path=//p' "$LANZADOR" | sed 's/\\[\\sntr]//g' | grep -q '\\' &&
+        fallo "Path con escapes que un escritorio rechaza ($modo)"
+    [ "$(sed -n 's/^Path=//p' "$LANZADOR" | sed 's/\\\\/\\/g')" = "$CARPETA" ] ||
+        fallo "Path no es la carpeta del programa ($modo)"
+    if command -v gio >/dev/null; then
+        rm -f "$T/lanzado"
+        XDG_CACHE_HOME=$T/cache gio launch "$LANZADOR" || fallo "gio launch no arranca el lanzador ($modo)"
+        i=0
+        while [ ! -s "$T/lanzado" ] && [ $i -lt 100 ]; do
+            sleep 0.1
+            i=$((i + 1))
+        done
+        [ "$(cat "$T/lanzado")" = "$CARPETA" ] || fallo "gio launch no arranca el programa ($modo)"
+    fi
     PATH=$ruta sh "$CARPETA/quitar-menu.sh" >/dev/null || fallo "quitar-menu.sh ($modo)"
     find "$HOME" | sort | diff "$T/antes" - || fallo "quitar-menu.sh deja restos ($modo)"
     [ ! -e "$CARPETA/.menu-instalado" ] || fallo "queda .menu-instalado ($modo)"

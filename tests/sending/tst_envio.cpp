@@ -1,6 +1,7 @@
 #include "support/entorno_prueba.h"
 
 #include "common/caja_log.h"
+#include "common/navegador.h"
 #include "common/reloj.h"
 #include "sending/frm_envio.h"
 #include "sending/pagina_respuesta.h"
@@ -178,20 +179,41 @@ private slots:
         Banco banco;
         qputenv("TMP", banco.entorno.carpeta().toLocal8Bit());
         banco.principal.lstEnvio->addItem(u"@+34:600000001"_s);
+        // Without TMP the page goes to the user's own folder; a desktop with no browser says so.
+        const QString propia = banco.entorno.ruta(u"propia"_s);
+        QVERIFY(QDir().mkpath(propia));
+        banco.entorno.escribirFichero(u"propia/xdg-open"_s, "#!/bin/sh\nexit 3\n");
+        QFile(propia + u"/xdg-open"_s).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        QFile(propia).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QByteArray camino = qgetenv("PATH"), tiempoEjecucion = qgetenv("XDG_RUNTIME_DIR");
         QString respuesta;
         alTerminarEnvio([&](frmEnvio *envio) {
             respuesta = envio->textoRespuesta();
             envio->btnDebug->click();
             QVERIFY(envio->txtDebug->isVisible());
+            // Grown downward, the window still lies on its screen.
+            QVERIFY(envio->screen()->availableGeometry().contains(envio->frameGeometry()));
+            QCOMPARE(envio->txtDebug->toPlainText(), respuesta.split(u"\r\r\n"_s).join(u'\n'));
             envio->btnMostrarNav->click();
+            qunsetenv("TMP");
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(propia));
+            qputenv("PATH", QFile::encodeName(propia) + ':' + camino);
+            const auto grabador = Navegador::instalar({});
+            envio->btnMostrarNav->click();
+            Navegador::instalar(grabador);
+            qputenv("PATH", camino);
+            qputenv("XDG_RUNTIME_DIR", tiempoEjecucion);
         });
         banco.principal.btnEnviar->click();
-        qunsetenv("TMP");
         QVERIFY(respuesta.startsWith(u"HTTP/1.0 200"_s));
-        QCOMPARE(banco.entorno.leerFichero(u"zrc9933.html"_s),
-                 aAnsi(recortarEspacios(respuesta) + u"\r\n"_s));
+        for (const QString &pagina : {u"zrc9933.html"_s, u"propia/zrc9933.html"_s})
+            QCOMPARE(banco.entorno.leerFichero(pagina), aAnsi(recortarEspacios(respuesta) + u"\r\n"_s));
         QCOMPARE(banco.entorno.direccionesAbiertas,
                  QStringList{QUrl::fromLocalFile(banco.entorno.ruta(u"zrc9933.html"_s)).toString()});
+        QTRY_COMPARE(banco.entorno.avisos,
+                     QStringList{u"No se ha podido abrir el navegador. La respuesta del "
+                                 "servidor está en el fichero "_s +
+                                 propia + u"/zrc9933.html"_s});
         QCOMPARE(contenidoPaginaRespuesta(u"HTTP/1.0 200 OK\r\n\r\n<p>hola</p>  "_s),
                  u"\r\n\r\n<p>hola</p>\r\n"_s);
     }

@@ -2,6 +2,7 @@
 
 #include "addressbook/arbol_agenda.h"
 #include "addressbook/dialogos.h"
+#include "addressbook/escritor_vcard.h"
 #include "addressbook/exportacion.h"
 #include "addressbook/fichero_agenda.h"
 #include "common/caja_log.h"
@@ -16,12 +17,13 @@ frmExportar::frmExportar(QWidget *padre)
     : VentanaRegistroAgenda(QStringLiteral("Exportar agenda..."), padre) {}
 
 void frmExportar::empezar() {
-    if (tipoExportacion != 1)
+    const bool vcard = tipoExportacion == 2;
+    if (tipoExportacion != 1 && !vcard)
         return;
     btnCerrar->setEnabled(false);
-    const QString fichero =
-        Dialogos::guardarFichero(this, QStringLiteral("Fichero de texto|*.txt"),
-                                 QStringLiteral("Fichero a exportar..."), rutaAplicacion());
+    const QString fichero = Dialogos::guardarFichero(
+        this, vcard ? QStringLiteral("Fichero vCard|*.vcf") : QStringLiteral("Fichero de texto|*.txt"),
+        QStringLiteral("Fichero a exportar..."), rutaAplicacion());
     if (recortarEspacios(fichero).isEmpty()) {
         txtLog->anadir(QStringLiteral("No se exportara ninguna entrada"));
     } else {
@@ -30,7 +32,7 @@ void frmExportar::empezar() {
         if (!ilegibles.isEmpty())
             txtLog->anotar(QStringLiteral("No se ha podido leer %1: no se exporta lo que contiene")
                                .arg(ilegibles.join(QStringLiteral(" ni "))));
-        const TextoExportado texto = exportarTexto(*arbol);
+        const TextoExportado texto = vcard ? exportarVCard(*arbol) : exportarTexto(*arbol);
         if (grabarFicheroAtomico(fichero, texto.datos)) {
             for (const QString &nombre : texto.nombres)
                 txtLog->anotar(QStringLiteral("Se ha exportado la entrada: ") + nombre);

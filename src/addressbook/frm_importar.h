@@ -19,7 +19,7 @@ public:
     explicit frmImportar(QWidget *padre = nullptr);
     ~frmImportar() override;
 
-    qint16 tipoImportacion = 0; // Importacion::Tipo: 1 version 1.x, 2 text, 3 version 2.x
+    qint16 tipoImportacion = 0; // Importacion::Tipo: 1 version 1.x, 2 text, 3 version 2.x, 4 vCard, 5 CSV
     QString ficheroImportar;    // the file; for kind 3 the folder of "contactos.lst"
 
     // Appends a line to the log and scrolls to its end.

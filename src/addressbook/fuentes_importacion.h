@@ -4,13 +4,13 @@
 #include <QList>
 #include <QString>
 
-// The three sources an address book can be imported from, read into entries.
+// The sources an address book can be imported from, read into entries.
 // The readers take the files' bytes and accept anything: they never read past
 // the end and allocate no more entries than the bytes can hold.
 namespace Importacion {
 
 // The values of frmImportar::tipoImportacion.
-enum class Tipo : qint16 { Agenda1 = 1, Texto = 2, Agenda2 = 3 };
+enum class Tipo : qint16 { Agenda1 = 1, Texto = 2, Agenda2 = 3, VCard = 4, Csv = 5 };
 
 // One entry of a source, its texts as read (decoded from Windows-1252, not trimmed):
 // the import decides per kind which checks apply and what the log shows.
@@ -23,7 +23,8 @@ struct Entrada {
     Clase clase = Clase::Contacto;
     QString nombre;
     QString telefono;
-    QString grupo; // version 2.x: the contact's group field
+    QString grupo;  // version 2.x, vCard and CSV: the contact's group
+    QString sufijo; // vCard and CSV: the kind of a further number, kept when the name is cut
 };
 
 // Version 1.x "zarcel.lst": 34-byte records (name 25, number 9), each field

@@ -1,7 +1,11 @@
 #include "addressbook/importacion.h"
 
+#include "addressbook/ajuste_campo.h"
 #include "addressbook/arbol_agenda.h"
 #include "addressbook/clave_contacto.h"
+#include "addressbook/lector_csv.h"
+#include "addressbook/lector_vcard.h"
+#include "addressbook/numero_internacional.h"
 #include "common/campos.h"
 #include "common/ficheros.h"
 #include "common/numero.h"
@@ -24,10 +28,11 @@ QString lineaDuplicada(const QString &nombre) {
     return QStringLiteral("Ya existe una entrada con el nombre ") + nombre;
 }
 
-// Adds a contact with the prefix 34 and no reverse order under `grupo`.
+// Adds a contact with no reverse order under `grupo`.
 QString anadirContacto(ArbolAgenda &arbol, const QString &grupo, const QString &nombre,
-                       const QString &telefono, const QString &nombreEnLog) {
-    const ClaveContacto partes{nombre, prefijoImportado, telefono, false};
+                       const QString &telefono, const QString &nombreEnLog,
+                       const QString &prefijo = prefijoImportado) {
+    const ClaveContacto partes{nombre, prefijo, telefono, false};
     const QString clave = partes.clave();
     if (arbol.existeClave(clave))
         return lineaDuplicada(nombre);
@@ -79,6 +84,32 @@ QString importarAgenda2(ArbolAgenda &arbol, const Entrada &entrada) {
     return anadirContacto(arbol, recortarEspacios(entrada.grupo), nombre, telefono, entrada.nombre);
 }
 
+// A contact of a phone or a webmail. Its number may be in international form, its
+// group is made when the book lacks it, and the log says when a field was cut or a
+// character replaced to fit the files.
+QString importarContactoExterno(ArbolAgenda &arbol, const Entrada &entrada) {
+    constexpr int ancho = 25;
+    const CampoAjustado nombre = ajustarCampo(entrada.nombre, ancho, entrada.sufijo);
+    const bool sinNumero = entrada.telefono.trimmed().isEmpty();
+    if (recortarEspacios(entrada.nombre).isEmpty())
+        return sinNumero ? QString() : QStringLiteral("La entrada no tiene nombre: ") + entrada.telefono;
+    if (sinNumero)
+        return QStringLiteral("La entrada no tiene número de teléfono: ") + nombre.texto;
+    if (nombre.texto.contains(separador))
+        return lineaSeparador(nombre.texto);
+    const NumeroImportado numero = normalizarNumero(entrada.telefono);
+    if (!numero.valido)
+        return QStringLiteral("El número de telefono %1 no es válido").arg(entrada.telefono);
+    const CampoAjustado grupo =
+        ajustarCampo(entrada.grupo.trimmed().isEmpty() ? ArbolAgenda::grupoNinguno() : entrada.grupo, ancho);
+    if (!arbol.existeClave(grupo.texto))
+        arbol.anadirGrupo(grupo.texto, grupo.texto);
+    const QString notas =
+        nombre.nota(QStringLiteral("nombre"), ancho) + grupo.nota(QStringLiteral("grupo"), ancho);
+    return anadirContacto(arbol, grupo.texto, nombre.texto, numero.telefono, nombre.texto + notas,
+                          numero.prefijo);
+}
+
 // A file of `carpeta` named `nombre`, matched without regard to letter case when
 // there is no exact match (books of version 2.x come from systems that ignore it).
 QString buscarFichero(const QString &carpeta, const QString &nombre) {
@@ -92,6 +123,20 @@ QString buscarFichero(const QString &carpeta, const QString &nombre) {
 QString lineaIlegible(const QString &ruta) {
     return QStringLiteral("No se ha podido leer el fichero ") + QDir::toNativeSeparators(ruta);
 }
+void leerContactosExternos(Tipo tipo, const QByteArray &datos, Fuente &fuente) {
+    if (tipo == Tipo::VCard) {
+        fuente.entradas = leerVCard(datos);
+        if (fuente.entradas.isEmpty())
+            fuente.error = QStringLiteral("El fichero no contiene ninguna tarjeta vCard: no se importa nada");
+        return;
+    }
+    const std::optional<QList<Entrada>> filas = leerCsv(datos);
+    if (filas)
+        fuente.entradas = *filas;
+    else
+        fuente.error = QStringLiteral("El fichero no tiene columnas de nombre y de teléfono reconocibles: "
+                                      "no se importa nada");
+}
 } // namespace
 
 Fuente leerFuente(Tipo tipo, const QString &ruta) {
@@ -100,6 +145,8 @@ Fuente leerFuente(Tipo tipo, const QString &ruta) {
     if (tipo != Tipo::Agenda2) {
         if (!leerFichero(ruta, datos))
             fuente.error = lineaIlegible(ruta);
+        else if (tipo == Tipo::VCard || tipo == Tipo::Csv)
+            leerContactosExternos(tipo, datos, fuente);
         else
             fuente.entradas = tipo == Tipo::Agenda1 ? leerAgenda1(datos) : leerTexto(datos);
         return fuente;
@@ -123,6 +170,9 @@ QString importarEntrada(ArbolAgenda &arbol, Tipo tipo, const Entrada &entrada) {
         return importarTexto(arbol, entrada);
     case Tipo::Agenda2:
         return importarAgenda2(arbol, entrada);
+    case Tipo::VCard:
+    case Tipo::Csv:
+        return importarContactoExterno(arbol, entrada);
     }
     return QString();
 }

@@ -14,7 +14,7 @@ struct Fuente {
     QList<Entrada> entradas;
     QString error;
 };
-// `ruta` is the chosen file for kinds 1 and 2, and for kind 3 the folder holding
+// `ruta` is the chosen file for kinds 1, 2, 4 and 5, and for kind 3 the folder holding
 // "contactos.lst" and "grupos.lst" (found whatever their letter case; a missing
 // groups file reads as empty).
 Fuente leerFuente(Tipo tipo, const QString &ruta);

@@ -157,10 +157,16 @@ void frmPrincipal::crearMenus() {
     mnuAgendaImportarFicheroTexto =
         accion(mnuAgendaImportar, "mnuAgendaImportarFicheroTexto",
                QStringLiteral("Importar &desde fichero de texto"), QKeySequence());
+    mnuAgendaImportarVCard = accion(mnuAgendaImportar, "mnuAgendaImportarVCard",
+                                    QStringLiteral("Importar desde fichero &vCard..."), QKeySequence());
+    mnuAgendaImportarCsv = accion(mnuAgendaImportar, "mnuAgendaImportarCsv",
+                                  QStringLiteral("Importar desde fichero &CSV..."), QKeySequence());
     mnuAgendaExportar = mnuAgenda->addMenu(QStringLiteral("E&xportar"));
     mnuAgendaExportar->setObjectName(QStringLiteral("mnuAgendaExportar"));
     mnuAgendaExportarFicheroTexto = accion(mnuAgendaExportar, "mnuAgendaExportarFicheroTexto",
                                            QStringLiteral("&Exportar a fichero de texto"), QKeySequence());
+    mnuAgendaExportarVCard = accion(mnuAgendaExportar, "mnuAgendaExportarVCard",
+                                    QStringLiteral("Exportar a fichero v&Card..."), QKeySequence());
 
     mnuAyuda = menu("mnuAyuda", QStringLiteral("A&yuda"));
     mnuAyudaContenido = accion(mnuAyuda, "mnuAyudaContenido", QStringLiteral("Contenido"), QKeySequence());

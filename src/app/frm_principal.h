@@ -50,8 +50,8 @@ public:
     void editarAgenda();     // The address book editor
     void opcionesBoton();    // Options, then the settings and colours are reloaded
     void opcionesMenu();     // Options, nothing reloaded
-    void importar(int tipo); // 1 version 1.x book, 2 text file, 3 version 2.x book
-    void exportar();
+    void importar(int tipo); // 1 version 1.x book, 2 text file, 3 version 2.x book, 4 vCard, 5 CSV
+    void exportar(int tipo); // 1 text, 2 vCard
     void ayuda();
     void acercaDe();
 
@@ -110,8 +110,11 @@ public:
     QAction *mnuAgendaImportarZarcel;
     QAction *mnuAgendaImportarZarcel2;
     QAction *mnuAgendaImportarFicheroTexto;
+    QAction *mnuAgendaImportarVCard;
+    QAction *mnuAgendaImportarCsv;
     QMenu *mnuAgendaExportar;
     QAction *mnuAgendaExportarFicheroTexto;
+    QAction *mnuAgendaExportarVCard;
     QMenu *mnuAyuda;
     QAction *mnuAyudaContenido;
     QAction *mnuAyudaAbout;

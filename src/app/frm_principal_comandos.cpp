@@ -39,7 +39,10 @@ void frmPrincipal::conectarComandos() {
     connect(mnuAgendaImportarZarcel, &QAction::triggered, this, [this] { importar(1); });
     connect(mnuAgendaImportarFicheroTexto, &QAction::triggered, this, [this] { importar(2); });
     connect(mnuAgendaImportarZarcel2, &QAction::triggered, this, [this] { importar(3); });
-    connect(mnuAgendaExportarFicheroTexto, &QAction::triggered, this, &frmPrincipal::exportar);
+    connect(mnuAgendaImportarVCard, &QAction::triggered, this, [this] { importar(4); });
+    connect(mnuAgendaImportarCsv, &QAction::triggered, this, [this] { importar(5); });
+    connect(mnuAgendaExportarFicheroTexto, &QAction::triggered, this, [this] { exportar(1); });
+    connect(mnuAgendaExportarVCard, &QAction::triggered, this, [this] { exportar(2); });
     connect(mnuAyudaContenido, &QAction::triggered, this, &frmPrincipal::ayuda);
     connect(mnuAyudaAbout, &QAction::triggered, this, &frmPrincipal::acercaDe);
 }
@@ -101,13 +104,17 @@ void frmPrincipal::opcionesMenu() {
 }
 
 void frmPrincipal::importar(int tipo) {
+    // The open dialog's title and filter, by kind.
+    static const char16_t *const peticiones[][2]{
+        {u"Agenda a importar...", u"Agenda version 1.x|zarcel.lst"},
+        {u"Fichero a importar...", u"Fichero de texto|*.*"},
+        {u"Agenda a importar...", u"Agenda version 2.x|contactos.lst"},
+        {u"Fichero a importar...", u"Fichero vCard|*.vcf|Todos los ficheros|*.*"},
+        {u"Fichero a importar...", u"Fichero CSV|*.csv|Todos los ficheros|*.*"}};
     const bool agenda2 = tipo == 3;
-    const QString titulo =
-        tipo == 2 ? QStringLiteral("Fichero a importar...") : QStringLiteral("Agenda a importar...");
-    const QString filtro = tipo == 1 ? QStringLiteral("Agenda version 1.x|zarcel.lst")
-                           : agenda2 ? QStringLiteral("Agenda version 2.x|contactos.lst")
-                                     : QStringLiteral("Fichero de texto|*.*");
-    QString fichero = Dialogos::abrirFichero(this, filtro, titulo, rutaAplicacion());
+    const auto &[titulo, filtro] = peticiones[tipo - 1];
+    QString fichero = Dialogos::abrirFichero(this, QString::fromUtf16(filtro), QString::fromUtf16(titulo),
+                                             rutaAplicacion());
     if (recortarEspacios(fichero).isEmpty())
         return;
     // Version 2.x is a pair of files: the import wants the folder holding them.
@@ -121,9 +128,9 @@ void frmPrincipal::importar(int tipo) {
     activateWindow();
 }
 
-void frmPrincipal::exportar() {
+void frmPrincipal::exportar(int tipo) {
     frmExportar ventana(this);
-    ventana.tipoExportacion = 1;
+    ventana.tipoExportacion = qint16(tipo);
     ventana.exec();
     activateWindow();
 }

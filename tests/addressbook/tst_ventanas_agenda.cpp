@@ -65,6 +65,30 @@ QStringList clavesGuardadas() {
     return clavesEnOrden(arbol);
 }
 
+// "group/key" of every node of the book on disk, in the order of addition.
+QStringList agendaGuardada() {
+    ArbolAgenda arbol;
+    cargarArbolAgenda(arbol);
+    QStringList nodos;
+    arbol.recorrer([&](const ArbolAgenda::Nodo &n) {
+        nodos.append((n.padre ? n.padre->clave() : u""_s) + u'/' + n.clave());
+    });
+    return nodos;
+}
+
+// Imports `fichero` with an order of the menu; the log once the import has finished.
+QString importarDesde(QAction *accion, const QString &fichero) {
+    Dialogos::siguienteFichero(fichero);
+    QString log;
+    alAbrirse<frmImportar>([&log](frmImportar *ventana) {
+        ESPERAR(ventana->btnCerrar->isEnabled(), "la importación no terminó");
+        log = ventana->txtLog->texto();
+        QTest::mouseClick(ventana->btnCerrar, Qt::LeftButton);
+    });
+    accion->trigger();
+    return log;
+}
+
 frmImportar *importarTexto(frmImportar &ventana, const QString &fichero) {
     ventana.tipoImportacion = 2;
     ventana.ficheroImportar = fichero;
@@ -297,6 +321,64 @@ private slots:
         const qsizetype importadas = ventana.txtLog->texto().count(u"Se ha importado la entrada: "_s);
         QVERIFY(importadas > 0 && importadas < 40000);
         QCOMPARE(clavesGuardadas().size(), importadas + 2);
+    }
+
+    // What phones, webmail and desktop address books export, through the menu into the
+    // book on disk: each number under its own name, the groups made as they come.
+    void importarVCardYCsv() {
+        Escritorio escritorio;
+        QString log;
+        for (const char *fichero :
+             {"nokia-2.1.vcf", "telefono-3.0.vcf", "escritorio-4.0.vcf", "webmail.csv", "escritorio.csv"}) {
+            const QString nombre = QString::fromLatin1(fichero);
+            QAction *accion = nombre.endsWith(u".csv"_s) ? escritorio.principal.mnuAgendaImportarCsv
+                                                         : escritorio.principal.mnuAgendaImportarVCard;
+            log += importarDesde(accion, QFINDTESTDATA(u"contactos/"_s + nombre));
+        }
+        // clang-format off
+        const QStringList esperada{u"/Ninguno"_s, u"/Familia"_s, u"/Trabajo, clientes"_s, u"/Amigos"_s, u"/Vecinos"_s, u"/Clientes"_s,
+            u"Ninguno/José Muñoz:34:600111222:0"_s, u"Ninguno/José Muñoz (casa):34:915551234:0"_s,
+            u"Ninguno/María Peña de la Fuente y:34:699000111:0"_s, u"Ninguno/María Peña de l (trabajo):44:2079460958:0"_s,
+            u"Familia/Ana García:34:600000001:0"_s, u"Familia/Ana García (casa):34:912345678:0"_s,
+            u"Familia/Ana García (trabajo):44:7700900123:0"_s, u"Familia/Ana García (otro):33:123456789:0"_s,
+            u"Trabajo, clientes/Dr. Luis Pérez:34:612345678:0"_s, u"Amigos/Zoë Ñúñez:34:600000004:0"_s,
+            u"Amigos/Zoë Ñúñez (trabajo):1:5555550100:0"_s, u"Ninguno/??? (Bruce):86:13800138000:0"_s,
+            u"Vecinos/Pepe \"el Rubio\" Martín:34:612000111:0"_s, u"Vecinos/Pepe \"el Rubio\" Martí (2):34:613000222:0"_s,
+            u"Vecinos/Pepe \"el Rubio\" (trabajo):351:210000000:0"_s, u"Clientes/José Núñez:34:600000010:0"_s,
+            u"Ninguno/Íñigo:34:910000011:0"_s};
+        // clang-format on
+        QCOMPARE(agendaGuardada(), esperada);
+        for (const QString &linea : {u"María Peña de la Fuente y (nombre recortado a 25 caracteres)\r\n"_s,
+                                     u"??? (Bruce) (caracteres del nombre cambiados por '?')\r\n"_s,
+                                     u"El número de telefono (0) 612 no es válido\r\n"_s,
+                                     u"La entrada no tiene número de teléfono: Empresa Sin Teléfono\r\n"_s,
+                                     u"Ya existe una entrada con el nombre Ana García\r\n"_s})
+            QVERIFY2(log.contains(linea), qPrintable(linea));
+        QCOMPARE(log.count(u"Se ha importado la entrada: "_s), 17);
+        QCOMPARE(vista(&escritorio.principal, "lstGrupo")->model()->rowCount(), 6);
+    }
+
+    // A book exported to vCard comes back the same when imported into an empty book.
+    void vcardIdaYVuelta() {
+        const QString amigos = u"Amigos; y más"_s, euros(25, u'€'); // a CATEGORIES line to fold
+        // clang-format off
+        Escritorio escritorio({ninguno, amigos, euros}, {{u"Ana, \\ Luisa"_s, u"6"_s, amigos}, {u"María"_s, u"700000003"_s, ninguno, 0, u"44"_s}, {u"Pío"_s, u"210000000"_s, euros, 0, u"351"_s}, {u"Luis"_s, u"612"_s, amigos}});
+        // clang-format on
+        auto &[entorno, principal] = escritorio;
+        const QByteArray grupos = entorno.leerFichero(u"groups.lst"_s);
+        const QByteArray contactos = entorno.leerFichero(u"contacts.lst"_s);
+        Dialogos::siguienteFichero(entorno.ruta(u"agenda.vcf"_s));
+        alAbrirse<frmExportar>([](frmExportar *ventana) {
+            ESPERAR(ventana->btnCerrar->isEnabled(), "la exportación no terminó");
+            QCOMPARE(ventana->txtLog->texto().count(u"Se ha exportado la entrada: "_s), 4);
+            ventana->close();
+        });
+        principal.mnuAgendaExportarVCard->trigger();
+        QCOMPARE(Dialogos::ultimaPeticion().filtro, u"Fichero vCard|*.vcf"_s);
+        escribirAgenda(entorno, {}, {});
+        importarDesde(principal.mnuAgendaImportarVCard, entorno.ruta(u"agenda.vcf"_s));
+        QCOMPARE(entorno.leerFichero(u"groups.lst"_s), grupos);
+        QCOMPARE(entorno.leerFichero(u"contacts.lst"_s), contactos);
     }
 
     void exportarDesdeElMenu() {

@@ -1,0 +1,203 @@
+#include "addressbook/lector_vcard.h"
+
+#include "addressbook/contactos_externos.h"
+
+#include <QHash>
+#include <QStringDecoder>
+
+#include <cctype>
+
+namespace Importacion {
+
+namespace {
+struct Propiedad {
+    QByteArray grupo;             // "item1" of "item1.TEL", upper case
+    QByteArray nombre;            // upper case
+    QList<QByteArray> parametros; // upper case, as written: "TYPE=CELL", "CELL", "CHARSET=UTF-8"
+    QByteArray valor;
+};
+
+struct Tarjeta {
+    QString fn, n, org, grupo;
+    QList<TelefonoLeido> telefonos;
+    QList<QByteArray> gruposTelefonos;    // the property group of each number
+    QHash<QByteArray, QString> etiquetas; // X-ABLABEL by property group
+};
+
+bool esQuotedPrintable(const QByteArray &linea) {
+    const qsizetype dosPuntos = linea.indexOf(':');
+    return linea.left(dosPuntos < 0 ? linea.size() : dosPuntos).toUpper().contains("QUOTED-PRINTABLE");
+}
+
+// Unfolds: a line that starts with a blank continues the one before, and so does the
+// line after a quoted-printable soft break ("=" at the end).
+QList<QByteArray> lineasLogicas(QByteArray datos) {
+    datos.replace("\r\n", "\n");
+    datos.replace('\r', '\n');
+    QList<QByteArray> logicas;
+    for (const QByteArray &linea : datos.split('\n')) {
+        if (!logicas.isEmpty() && logicas.last().endsWith('=') && esQuotedPrintable(logicas.last())) {
+            logicas.last().chop(1);
+            logicas.last() += linea;
+        } else if (!logicas.isEmpty() && (linea.startsWith(' ') || linea.startsWith('\t'))) {
+            logicas.last() += linea.mid(1);
+        } else {
+            logicas.append(linea);
+        }
+    }
+    return logicas;
+}
+
+bool leerPropiedad(const QByteArray &linea, Propiedad &propiedad) {
+    bool comillas = false;
+    qsizetype dosPuntos = 0;
+    for (; dosPuntos < linea.size(); ++dosPuntos) {
+        if (linea.at(dosPuntos) == '"')
+            comillas = !comillas;
+        else if (linea.at(dosPuntos) == ':' && !comillas)
+            break;
+    }
+    if (dosPuntos >= linea.size())
+        return false;
+    propiedad.parametros = linea.left(dosPuntos).toUpper().split(';');
+    QByteArray nombre = propiedad.parametros.takeFirst().trimmed();
+    const qsizetype punto = nombre.lastIndexOf('.');
+    propiedad.grupo = nombre.left(qMax<qsizetype>(0, punto));
+    propiedad.nombre = nombre.mid(punto + 1);
+    propiedad.valor = linea.mid(dosPuntos + 1);
+    return true;
+}
+
+// The value of a parameter written "NOMBRE=valor", without quotes; empty when absent.
+QByteArray parametro(const Propiedad &propiedad, const QByteArray &nombre) {
+    for (const QByteArray &p : propiedad.parametros) {
+        if (p.startsWith(nombre + '='))
+            return p.mid(nombre.size() + 1).replace('"', QByteArray());
+    }
+    return QByteArray();
+}
+
+int valorHex(char c) {
+    const QByteArray cifras("0123456789ABCDEF");
+    return cifras.indexOf(char(std::toupper(quint8(c))));
+}
+
+QByteArray decodificarQuotedPrintable(const QByteArray &valor) {
+    QByteArray bytes;
+    bytes.reserve(valor.size());
+    for (qsizetype i = 0; i < valor.size(); ++i) {
+        const int alto = i + 2 < valor.size() ? valorHex(valor.at(i + 1)) : -1;
+        const int bajo = i + 2 < valor.size() ? valorHex(valor.at(i + 2)) : -1;
+        if (valor.at(i) == '=' && alto >= 0 && bajo >= 0) {
+            bytes.append(char(alto * 16 + bajo));
+            i += 2;
+        } else {
+            bytes.append(valor.at(i));
+        }
+    }
+    return bytes;
+}
+
+QString texto(const Propiedad &propiedad) {
+    const bool qp = propiedad.parametros.contains("QUOTED-PRINTABLE") ||
+                    parametro(propiedad, "ENCODING") == "QUOTED-PRINTABLE";
+    const QByteArray bytes = qp ? decodificarQuotedPrintable(propiedad.valor) : propiedad.valor;
+    QStringDecoder declarado(parametro(propiedad, "CHARSET").constData());
+    if (!declarado.isValid())
+        return decodificarTexto(bytes);
+    return declarado.decode(bytes);
+}
+
+// The parts of a value split at `separador`, escapes undone ("\," "\;" "\n" "\\").
+QStringList componentes(const QString &valor, QChar separador) {
+    QStringList partes(1);
+    for (qsizetype i = 0; i < valor.size(); ++i) {
+        QChar c = valor.at(i);
+        if (c == u'\\' && i + 1 < valor.size()) {
+            c = valor.at(++i);
+            partes.last() += c == u'n' || c == u'N' ? QChar(u'\n') : c;
+        } else if (c == separador) {
+            partes.append(QString());
+        } else {
+            partes.last() += c;
+        }
+    }
+    return partes;
+}
+
+// N is family;given;additional;prefixes;suffixes, read in the order people write it.
+QString nombreDeN(const QString &valor) {
+    QStringList partes = componentes(valor, u';');
+    partes.resize(5);
+    QStringList orden;
+    for (int i : {3, 1, 2, 0, 4}) {
+        if (!partes.at(i).trimmed().isEmpty())
+            orden.append(partes.at(i).trimmed());
+    }
+    return orden.join(u' ');
+}
+
+// "tel:+34-600-000-000;ext=1" gives "+34-600-000-000".
+QString numeroDeTel(const QString &valor) {
+    if (!valor.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
+        return componentes(valor, u'\0').join(QString());
+    return valor.mid(4).section(u';', 0, 0);
+}
+
+void leerEnTarjeta(Tarjeta &tarjeta, const Propiedad &propiedad) {
+    const QString valor = texto(propiedad);
+    if (propiedad.nombre == "FN") {
+        tarjeta.fn = componentes(valor, u'\0').join(QString());
+    } else if (propiedad.nombre == "N") {
+        tarjeta.n = nombreDeN(valor);
+    } else if (propiedad.nombre == "ORG") {
+        tarjeta.org = componentes(valor, u';').first();
+    } else if (propiedad.nombre == "CATEGORIES" && tarjeta.grupo.isEmpty()) {
+        tarjeta.grupo = primerGrupo(componentes(valor, u','));
+    } else if (propiedad.nombre == "X-ABLABEL" && !propiedad.grupo.isEmpty()) {
+        tarjeta.etiquetas.insert(propiedad.grupo, valor);
+    } else if (propiedad.nombre == "TEL") {
+        // The kind's words, bare (2.1) or in TYPE parameters: the label finds its word among them.
+        tarjeta.telefonos.append({numeroDeTel(valor), QString::fromLatin1(propiedad.parametros.join(';'))});
+        tarjeta.gruposTelefonos.append(propiedad.grupo);
+    }
+}
+
+void cerrarTarjeta(Tarjeta &tarjeta, QList<Entrada> &entradas) {
+    for (qsizetype i = 0; i < tarjeta.telefonos.size(); ++i) {
+        const QString etiqueta = tarjeta.etiquetas.value(tarjeta.gruposTelefonos.at(i));
+        if (!tarjeta.gruposTelefonos.at(i).isEmpty() && !etiqueta.isEmpty())
+            tarjeta.telefonos[i].tipo = etiqueta; // "_$!<Mobile>!$_" or the user's own
+    }
+    const QString nombre = !tarjeta.fn.trimmed().isEmpty() ? tarjeta.fn
+                           : !tarjeta.n.isEmpty()          ? tarjeta.n
+                                                           : tarjeta.org;
+    anadirContacto(entradas, nombre, tarjeta.grupo, tarjeta.telefonos);
+    tarjeta = Tarjeta();
+}
+} // namespace
+
+QList<Entrada> leerVCard(const QByteArray &datos) {
+    QList<Entrada> entradas;
+    Tarjeta tarjeta;
+    int profundidad = 0;
+    Propiedad propiedad;
+    for (const QByteArray &linea : lineasLogicas(datos)) {
+        if (!leerPropiedad(linea, propiedad))
+            continue;
+        const QByteArray valor = propiedad.valor.trimmed().toUpper();
+        if (propiedad.nombre == "BEGIN" && valor == "VCARD") {
+            ++profundidad;
+        } else if (propiedad.nombre == "END" && valor == "VCARD" && profundidad > 0) {
+            if (--profundidad == 0)
+                cerrarTarjeta(tarjeta, entradas);
+        } else if (profundidad == 1) {
+            leerEnTarjeta(tarjeta, propiedad);
+        }
+    }
+    if (profundidad > 0)
+        cerrarTarjeta(tarjeta, entradas);
+    return entradas;
+}
+
+} // namespace Importacion

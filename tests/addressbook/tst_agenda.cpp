@@ -4,6 +4,8 @@
 #include "addressbook/fichero_agenda.h"
 #include "addressbook/filtro_dialogos.h"
 #include "addressbook/importacion.h"
+#include "addressbook/lector_csv.h"
+#include "addressbook/numero_internacional.h"
 #include "addressbook/orden_nombres.h"
 
 using namespace Importacion;
@@ -204,6 +206,36 @@ private slots:
                  QStringList{u"No existe el grupo 'Ninguno' para la entrada: Ana"_s});
         QVERIFY(contactosDe(arbol).isEmpty());
     }
+    void numerosInternacionales() {
+        // clang-format off
+        const char *casos[][2]{{"+44 (0)20 7946 0958", "44|2079460958"}, {"0044 7700-900.123", "44|7700900123"},
+            {"+7 (495) 123-45-67", "7|4951234567"}, {"+352 621 123 456", "352|621123456"}, {"+1 555 0100", "1|5550100"},
+            {"[600] 000 000", "34|600000000"}, {"+34", ""}, {"+034 600", ""}, {"06 00", ""}, {"+44 77 abc", ""}};
+        // clang-format on
+        for (const auto &[numero, esperado] : casos) {
+            const NumeroImportado n = normalizarNumero(QString::fromUtf8(numero));
+            QCOMPARE(n.valido ? n.prefijo + u'|' + n.telefono : QString(), QString::fromUtf8(esperado));
+        }
+    }
+
+    // Quotes and breaks of any kind; the header's commonest separator wins.
+    void filasYCabecerasCsv() {
+        const QList<QStringList> filas = filasCsv(u"a;\"b;\"\"c\"\"\r\nd\";x,y\r\re;\"f"_s, u';');
+        QCOMPARE(filas,
+                 QList<QStringList>({{u"a"_s, u"b;\"c\"\r\nd"_s, u"x,y"_s}, {u""_s}, {u"e"_s, u"f"_s}}));
+        EntornoPrueba entorno;
+        entorno.escribirFichero(u"tab.csv"_s, "Mobile Phone\tName\tx,y\tz\r\n600000000\tAna\ta,b\tc\r\n");
+        entorno.escribirFichero(u"sin.csv"_s, "Name,E-mail\r\nAna,a@b\r\n");
+        entorno.escribirFichero(u"sin.vcf"_s, "Ana\r\n600000000\r\n");
+        ArbolAgenda arbol;
+        QCOMPARE(importar(arbol, Tipo::Csv, leerFuente(Tipo::Csv, entorno.ruta(u"tab.csv"_s)).entradas),
+                 QStringList{u"Se ha importado la entrada: Ana"_s});
+        QCOMPARE(leerFuente(Tipo::Csv, entorno.ruta(u"sin.csv"_s)).error,
+                 u"El fichero no tiene columnas de nombre y de teléfono reconocibles: no se importa nada"_s);
+        QCOMPARE(leerFuente(Tipo::VCard, entorno.ruta(u"sin.vcf"_s)).error,
+                 u"El fichero no contiene ninguna tarjeta vCard: no se importa nada"_s);
+    }
+
     void filtroPlataforma() {
         // clang-format off
         const char *casos[][2]{{"Fichero de texto|*.*", "Fichero de texto (*)"}, {"Agenda version 1.x|zarcel.lst", "Agenda version 1.x (zarcel.lst)"},

@@ -360,7 +360,7 @@ private slots:
 
     // A book exported to vCard comes back the same when imported into an empty book.
     void vcardIdaYVuelta() {
-        const QString amigos = u"Amigos; y más"_s, euros(25, u'€'); // a CATEGORIES line to fold
+        const QString amigos = u"Amigos, y más"_s, euros(25, u'€'); // a CATEGORIES line to fold
         // clang-format off
         Escritorio escritorio({ninguno, amigos, euros}, {{u"Ana, \\ Luisa"_s, u"6"_s, amigos}, {u"María"_s, u"700000003"_s, ninguno, 0, u"44"_s}, {u"Pío"_s, u"210000000"_s, euros, 0, u"351"_s}, {u"Luis"_s, u"612"_s, amigos}});
         // clang-format on

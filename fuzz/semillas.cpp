@@ -98,6 +98,38 @@ QList<QByteArray> semillasImportacion() {
             juntarValores({QByteArray(1, 2), contactos2, grupos2})};
 }
 
+// One file of each vCard version as phones and address books write them.
+QList<QByteArray> semillasVCard() {
+    return {
+        "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:Pe=F1a;Mar=EDa;;;\r\n"
+        "FN;CHARSET=UTF-8;QUOTED-PRINTABLE:Mar=C3=ADa Pe=C3=B1a de la Fuente y=\r\n G=C3=B3mez\r\n"
+        "TEL;CELL;PREF:+34 600 111 222\r\nTEL;HOME:91 555 12 34\r\nEND:VCARD\r\n",
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ana Garc\xC3\r\n \xAD"
+        "a\r\nN:Garc\xC3\xAD"
+        "a;Ana;;;\r\n"
+        "TEL;TYPE=CELL:+34 600 000 001\r\nTEL;TYPE=WORK,VOICE:+44 (0)20 7946 0958\r\n"
+        "item1.TEL:+33 1 23 45 67 89\r\nitem1.X-ABLabel:_$!<Other>!$_\r\n"
+        "CATEGORIES:myContacts,Trabajo\\, clientes\r\nEND:VCARD\r\nBEGIN:VCARD\r\nVERSION:3.0\r\n"
+        "N:P\xC3\xA9rez;Luis;;Dr.;\r\nAGENT:BEGIN:VCARD\r\nTEL:1\r\nEND:VCARD\r\nEND:VCARD\r\n",
+        "BEGIN:VCARD\nVERSION:4.0\nFN:Zo\xC3\xAB\nTEL;VALUE=uri;TYPE=\"cell,voice\":tel:+1-555-555-0100;ext="
+        "1\n"
+        "CATEGORIES:Amigos\nEND:VCARD\nBEGIN:VCARD\nFN:Sin fin\nTEL:0034 699 000 111\n"};
+}
+
+// A webmail's export (comma, UTF-8 with a BOM) and a desktop program's (semicolon, Windows-1252).
+QList<QByteArray> semillasCsv() {
+    return {
+        "\xEF\xBB\xBFName,Given Name,Family Name,Notes,Group Membership,Phone 1 - Type,Phone 1 - Value\r\n"
+        "\"Pepe \"\"el Rubio\"\"\",Pepe,Mart\xC3\xADn,\"dos\r\nl\xC3\xADneas, con coma\","
+        "* myContacts ::: Vecinos,Mobile,612 000 111 ::: +351 21 000 0000\r\n",
+        "Nombre;Apellidos;Tel\xE9"
+        "fono m\xF3vil;Tel\xE9"
+        "fono particular;Categor\xED"
+        "as\r\n"
+        "Jos\xE9;N\xFA\xF1"
+        "ez;600 000 010;;Clientes\r\n\xCD\xF1igo;;;91 000 00 11;\r\n;;;;\r\n"};
+}
+
 QList<QByteArray> semillasMensaje() {
     CabeceraMensaje cabecera;
     cabecera.titulo = campoFijo(QByteArray("Cena del viernes"), 25);
@@ -131,9 +163,14 @@ int main(int argc, char *argv[]) {
     iniciarEntornoFuzz();
     const QDir base(QString::fromLocal8Bit(argv[1]));
     const Objetivo objetivos[] = {
-        {"fuzz_configuracion", semillasConfiguracion}, {"fuzz_cookies", semillasCookies},
-        {"fuzz_peticion", semillasPeticion},           {"fuzz_agenda", semillasAgenda},
-        {"fuzz_importacion", semillasImportacion},     {"fuzz_mensaje", semillasMensaje},
+        {"fuzz_configuracion", semillasConfiguracion},
+        {"fuzz_cookies", semillasCookies},
+        {"fuzz_peticion", semillasPeticion},
+        {"fuzz_agenda", semillasAgenda},
+        {"fuzz_importacion", semillasImportacion},
+        {"fuzz_mensaje", semillasMensaje},
+        {"fuzz_vcard", semillasVCard},
+        {"fuzz_csv", semillasCsv},
     };
     bool bien = base.mkpath(QStringLiteral("hallazgos"));
     for (const Objetivo &objetivo : objetivos) {

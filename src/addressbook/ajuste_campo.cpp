@@ -2,11 +2,14 @@
 
 #include "common/campos.h"
 
-CampoAjustado ajustarCampo(const QString &valor, int ancho, const QString &sufijo) {
-    QString limpio = valor;
+QString sinControles(QString texto) {
     std::replace_if(
-        limpio.begin(), limpio.end(), [](QChar c) { return c < QLatin1Char(' '); }, QLatin1Char(' '));
-    limpio = recortarEspacios(limpio);
+        texto.begin(), texto.end(), [](QChar c) { return c < QLatin1Char(' '); }, QLatin1Char(' '));
+    return texto;
+}
+
+CampoAjustado ajustarCampo(const QString &valor, int ancho, const QString &sufijo) {
+    const QString limpio = recortarEspacios(sinControles(valor));
     const QByteArray cola = sufijo.isEmpty() ? QByteArray() : aAnsi(QStringLiteral(" (%1)").arg(sufijo));
     QByteArray bytes = aAnsi(limpio);
     CampoAjustado resultado;

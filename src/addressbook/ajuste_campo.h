@@ -16,3 +16,6 @@ struct CampoAjustado {
     QString nota(const QString &campo, int ancho) const;
 };
 CampoAjustado ajustarCampo(const QString &valor, int ancho, const QString &sufijo = QString());
+
+// Control characters (line breaks, tabs...) as spaces.
+QString sinControles(QString texto);

@@ -1,5 +1,6 @@
 #include "addressbook/contactos_externos.h"
 
+#include "addressbook/ajuste_campo.h"
 #include "common/campos.h"
 
 #include <QStringDecoder>
@@ -49,7 +50,7 @@ void anadirContacto(QList<Entrada> &entradas, const QString &nombre, const QStri
 
 QString primerGrupo(const QStringList &grupos) {
     for (const QString &grupo : grupos) {
-        const QString nombre = grupo.trimmed();
+        const QString nombre = sinControles(grupo).trimmed(); // as the group will be kept
         if (nombre.isEmpty() || nombre.startsWith(u'*') ||
             nombre.compare(QLatin1String("myContacts"), Qt::CaseInsensitive) == 0 ||
             nombre.compare(QLatin1String("starred"), Qt::CaseInsensitive) == 0)

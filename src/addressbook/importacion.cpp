@@ -91,7 +91,7 @@ QString importarContactoExterno(ArbolAgenda &arbol, const Entrada &entrada) {
     constexpr int ancho = 25;
     const CampoAjustado nombre = ajustarCampo(entrada.nombre, ancho, entrada.sufijo);
     const bool sinNumero = entrada.telefono.trimmed().isEmpty();
-    if (recortarEspacios(entrada.nombre).isEmpty())
+    if (ajustarCampo(entrada.nombre, ancho).texto.isEmpty())
         return sinNumero ? QString() : QStringLiteral("La entrada no tiene nombre: ") + entrada.telefono;
     if (sinNumero)
         return QStringLiteral("La entrada no tiene número de teléfono: ") + nombre.texto;
@@ -102,7 +102,9 @@ QString importarContactoExterno(ArbolAgenda &arbol, const Entrada &entrada) {
         return QStringLiteral("El número de telefono %1 no es válido").arg(entrada.telefono);
     const CampoAjustado grupo =
         ajustarCampo(entrada.grupo.trimmed().isEmpty() ? ArbolAgenda::grupoNinguno() : entrada.grupo, ancho);
-    if (!arbol.existeClave(grupo.texto))
+    // A group is made only for a contact that goes in.
+    if (!arbol.existeClave(ClaveContacto{nombre.texto, numero.prefijo, numero.telefono, false}.clave()) &&
+        !arbol.existeClave(grupo.texto))
         arbol.anadirGrupo(grupo.texto, grupo.texto);
     const QString notas =
         nombre.nota(QStringLiteral("nombre"), ancho) + grupo.nota(QStringLiteral("grupo"), ancho);

@@ -1,6 +1,8 @@
 #include "addressbook/lector_vcard.h"
 
+#include "addressbook/ajuste_campo.h"
 #include "addressbook/contactos_externos.h"
+#include "common/campos.h"
 
 #include <QHash>
 #include <QStringDecoder>
@@ -169,9 +171,10 @@ void cerrarTarjeta(Tarjeta &tarjeta, QList<Entrada> &entradas) {
         if (!tarjeta.gruposTelefonos.at(i).isEmpty() && !etiqueta.isEmpty())
             tarjeta.telefonos[i].tipo = etiqueta; // "_$!<Mobile>!$_" or the user's own
     }
-    const QString nombre = !tarjeta.fn.trimmed().isEmpty() ? tarjeta.fn
-                           : !tarjeta.n.isEmpty()          ? tarjeta.n
-                                                           : tarjeta.org;
+    // Blank as the import sees it: a FN of other white space is still a name.
+    const QString nombre = !recortarEspacios(sinControles(tarjeta.fn)).isEmpty() ? tarjeta.fn
+                           : !tarjeta.n.isEmpty()                                ? tarjeta.n
+                                                                                 : tarjeta.org;
     anadirContacto(entradas, nombre, tarjeta.grupo, tarjeta.telefonos);
     tarjeta = Tarjeta();
 }

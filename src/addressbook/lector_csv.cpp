@@ -34,10 +34,10 @@ Columna columna(const QString &cabecera) {
     if (esUna(cabecera, {u"group membership", u"labels", u"categories", u"categorías", u"categorias",
                          u"groups", u"grupos", u"grupo", u"etiquetas"}))
         return Columna::Grupo;
+    const bool numero = contieneAlguna(cabecera, {u"phone", u"teléfono", u"telefono", u"fax", u"pager"}) ||
+                        contieneAlguna(cabecera, {u"mobile", u"móvil", u"movil", u"buscapersonas"});
     // "Phonetic First Name" is a name's spelling, not a number.
-    if (!contieneAlguna(cabecera, {u"phone", u"teléfono", u"telefono", u"mobile", u"móvil", u"movil", u"fax",
-                                   u"pager", u"buscapersonas"}) ||
-        contieneAlguna(cabecera, {u"phonetic", u"fonétic"}))
+    if (!numero || contieneAlguna(cabecera, {u"phonetic", u"fonétic"}))
         return Columna::Otra;
     return contieneAlguna(cabecera, {u" type", u" label", u"tipo", u"etiqueta"}) ? Columna::TipoTelefono
                                                                                  : Columna::Telefono;

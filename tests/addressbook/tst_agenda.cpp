@@ -207,11 +207,16 @@ private slots:
         QVERIFY(contactosDe(arbol).isEmpty());
     }
     void numerosInternacionales() {
-        // clang-format off
-        const char *casos[][2]{{"+44 (0)20 7946 0958", "44|2079460958"}, {"0044 7700-900.123", "44|7700900123"},
-            {"+7 (495) 123-45-67", "7|4951234567"}, {"+352 621 123 456", "352|621123456"}, {"+1 555 0100", "1|5550100"},
-            {"[600] 000 000", "34|600000000"}, {"+34", ""}, {"+034 600", ""}, {"06 00", ""}, {"+44 77 abc", ""}};
-        // clang-format on
+        const char *casos[][2]{{"+44 (0)20 7946 0958", "44|2079460958"},
+                               {"0044 7700-900.123", "44|7700900123"},
+                               {"+7 (495) 123-45-67", "7|4951234567"},
+                               {"+352 621 123 456", "352|621123456"},
+                               {"+1 555 0100", "1|5550100"},
+                               {"[600] 000 000", "34|600000000"},
+                               {"+34", ""},
+                               {"+034 600", ""},
+                               {"06 00", ""},
+                               {"+44 77 abc", ""}};
         for (const auto &[numero, esperado] : casos) {
             const NumeroImportado n = normalizarNumero(QString::fromUtf8(numero));
             QCOMPARE(n.valido ? n.prefijo + u'|' + n.telefono : QString(), QString::fromUtf8(esperado));

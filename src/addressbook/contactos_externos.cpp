@@ -26,8 +26,8 @@ QString etiquetaTelefono(const QString &tipo) {
     return QString();
 }
 
-void anadirContacto(QList<Entrada> &entradas, const QString &nombre, const QString &grupo,
-                    const QList<TelefonoLeido> &telefonos) {
+void anadirTelefonos(QList<Entrada> &entradas, const QString &nombre, const QString &grupo,
+                     const QList<TelefonoLeido> &telefonos) {
     Entrada entrada;
     entrada.nombre = nombre;
     entrada.grupo = grupo;

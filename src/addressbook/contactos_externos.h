@@ -24,8 +24,8 @@ QString etiquetaTelefono(const QString &tipo);
 // each further one the suffix of its kind, or its place in the list when that kind
 // is unknown or already taken. A contact without numbers gives one entry with none,
 // so that the import can say so.
-void anadirContacto(QList<Entrada> &entradas, const QString &nombre, const QString &grupo,
-                    const QList<TelefonoLeido> &telefonos);
+void anadirTelefonos(QList<Entrada> &entradas, const QString &nombre, const QString &grupo,
+                     const QList<TelefonoLeido> &telefonos);
 
 // The contact's group among a source's group names: the first that is not blank
 // and not one the source makes for itself ("* myContacts", "starred").

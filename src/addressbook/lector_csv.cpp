@@ -158,7 +158,7 @@ std::optional<QList<Entrada>> leerCsv(const QByteArray &datos) {
         }
         if (completo.isEmpty())
             completo = (partes[0] + partes[1] + partes[2]).join(u' ').simplified();
-        anadirContacto(entradas, completo, primerGrupo(grupos), telefonos);
+        anadirTelefonos(entradas, completo, primerGrupo(grupos), telefonos);
     }
     return entradas;
 }

@@ -11,7 +11,7 @@
 // from "Phone 1 - Type" or from the header) and the group ("Group Membership",
 // "Labels", "Categories"...). Comma, semicolon or tab separated, whichever the
 // header holds most of; quoted as RFC 4180 says; UTF-8 with or without a BOM, UTF-16
-// with a BOM, or else Windows-1252. Each row gives entries as anadirContacto says.
+// with a BOM, or else Windows-1252. Each row gives entries as anadirTelefonos says.
 // No value when the header shows no name column or no number column.
 namespace Importacion {
 std::optional<QList<Entrada>> leerCsv(const QByteArray &datos);

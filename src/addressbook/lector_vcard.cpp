@@ -175,7 +175,7 @@ void cerrarTarjeta(Tarjeta &tarjeta, QList<Entrada> &entradas) {
     const QString nombre = !recortarEspacios(sinControles(tarjeta.fn)).isEmpty() ? tarjeta.fn
                            : !tarjeta.n.isEmpty()                                ? tarjeta.n
                                                                                  : tarjeta.org;
-    anadirContacto(entradas, nombre, tarjeta.grupo, tarjeta.telefonos);
+    anadirTelefonos(entradas, nombre, tarjeta.grupo, tarjeta.telefonos);
     tarjeta = Tarjeta();
 }
 } // namespace

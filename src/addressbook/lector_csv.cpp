@@ -2,6 +2,7 @@
 
 #include "addressbook/contactos_externos.h"
 
+#include <QHash>
 #include <QStringDecoder>
 
 namespace Importacion {
@@ -66,15 +67,18 @@ QString decodificarCsv(const QByteArray &datos) {
 }
 
 // "Phone 1 - Value" takes its kind from "Phone 1 - Type" (or "- Label"); other number
-// columns from their own header.
-qsizetype columnaDelTipo(const QStringList &cabecera, const QList<Columna> &columnas, qsizetype numero) {
-    const QString raiz = cabecera.at(numero).section(u'-', 0, 0).trimmed();
+// columns from their own header (-1).
+QList<qsizetype> columnasDelTipo(const QStringList &cabecera, const QList<Columna> &columnas) {
+    const auto raiz = [&](qsizetype i) { return cabecera.at(i).section(u'-', 0, 0).trimmed().toLower(); };
+    QHash<QString, qsizetype> tipos;
     for (qsizetype i = 0; i < cabecera.size(); ++i) {
-        if (columnas.at(i) == Columna::TipoTelefono && !raiz.isEmpty() &&
-            cabecera.at(i).section(u'-', 0, 0).trimmed().compare(raiz, Qt::CaseInsensitive) == 0)
-            return i;
+        if (columnas.at(i) == Columna::TipoTelefono && !tipos.contains(raiz(i)))
+            tipos.insert(raiz(i), i);
     }
-    return -1;
+    QList<qsizetype> resultado;
+    for (qsizetype i = 0; i < cabecera.size(); ++i)
+        resultado.append(columnas.at(i) == Columna::Telefono ? tipos.value(raiz(i), -1) : -1);
+    return resultado;
 }
 } // namespace
 
@@ -120,17 +124,18 @@ std::optional<QList<Entrada>> leerCsv(const QByteArray &datos) {
                            columnas.contains(Columna::Apellidos);
     if (!conNombre || !columnas.contains(Columna::Telefono))
         return std::nullopt;
+    const QList<qsizetype> tipos = columnasDelTipo(cabecera, columnas);
     QList<Entrada> entradas;
     for (qsizetype f = 1; f < filas.size(); ++f) {
-        QStringList fila = filas.at(f);
+        const QStringList &fila = filas.at(f);
         if (fila.join(QString()).trimmed().isEmpty())
             continue;
-        fila.resize(cabecera.size());
         QString completo;
         QStringList partes[3]; // first, middle and last names, in the row's order
         QList<TelefonoLeido> telefonos;
         QStringList grupos;
-        for (qsizetype c = 0; c < cabecera.size(); ++c) {
+        // A short row leaves the columns after its last field empty.
+        for (qsizetype c = 0; c < qMin(cabecera.size(), fila.size()); ++c) {
             const QString valor = fila.at(c).trimmed();
             switch (columnas.at(c)) {
             case Columna::Nombre:
@@ -142,9 +147,10 @@ std::optional<QList<Entrada>> leerCsv(const QByteArray &datos) {
                 partes[int(columnas.at(c)) - int(Columna::NombrePila)].append(valor);
                 break;
             case Columna::Telefono: {
-                const qsizetype tipo = columnaDelTipo(cabecera, columnas, c);
+                const qsizetype tipo = tipos.at(c);
+                const QString palabra = tipo < 0 ? cabecera.at(c) : fila.value(tipo);
                 for (const QString &numero : valor.split(QStringLiteral(":::")))
-                    telefonos.append({numero.trimmed(), tipo < 0 ? cabecera.at(c) : fila.at(tipo)});
+                    telefonos.append({numero.trimmed(), palabra});
                 break;
             }
             case Columna::Grupo:

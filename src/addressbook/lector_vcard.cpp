@@ -26,25 +26,31 @@ struct Tarjeta {
     QHash<QByteArray, QString> etiquetas; // X-ABLABEL by property group
 };
 
-bool esQuotedPrintable(const QByteArray &linea) {
-    const qsizetype dosPuntos = linea.indexOf(':');
-    return linea.left(dosPuntos < 0 ? linea.size() : dosPuntos).toUpper().contains("QUOTED-PRINTABLE");
-}
-
 // Unfolds: a line that starts with a blank continues the one before, and so does the
-// line after a quoted-printable soft break ("=" at the end).
+// line after a quoted-printable soft break ("=" at the end). Each byte is looked at
+// a bounded number of times, however the lines run on.
 QList<QByteArray> lineasLogicas(QByteArray datos) {
     datos.replace("\r\n", "\n");
     datos.replace('\r', '\n');
     QList<QByteArray> logicas;
+    qsizetype dosPuntos = -1;     // of the last logical line, once found
+    bool quotedPrintable = false; // known with it
     for (const QByteArray &linea : datos.split('\n')) {
-        if (!logicas.isEmpty() && logicas.last().endsWith('=') && esQuotedPrintable(logicas.last())) {
+        QByteArrayView trozo(linea);
+        if (quotedPrintable && logicas.last().endsWith('=')) {
             logicas.last().chop(1);
-            logicas.last() += linea;
         } else if (!logicas.isEmpty() && (linea.startsWith(' ') || linea.startsWith('\t'))) {
-            logicas.last() += linea.mid(1);
+            trozo = trozo.sliced(1);
         } else {
-            logicas.append(linea);
+            logicas.append(QByteArray());
+            dosPuntos = -1;
+            quotedPrintable = false;
+        }
+        const qsizetype enTrozo = dosPuntos < 0 ? trozo.indexOf(':') : -1;
+        logicas.last() += trozo;
+        if (enTrozo >= 0) {
+            dosPuntos = logicas.last().size() - trozo.size() + enTrozo;
+            quotedPrintable = logicas.last().left(dosPuntos).toUpper().contains("QUOTED-PRINTABLE");
         }
     }
     return logicas;
@@ -80,8 +86,7 @@ QByteArray parametro(const Propiedad &propiedad, const QByteArray &nombre) {
 }
 
 int valorHex(char c) {
-    const QByteArray cifras("0123456789ABCDEF");
-    return cifras.indexOf(char(std::toupper(quint8(c))));
+    return QByteArrayView("0123456789ABCDEF").indexOf(char(std::toupper(quint8(c))));
 }
 
 QByteArray decodificarQuotedPrintable(const QByteArray &valor) {
@@ -104,10 +109,11 @@ QString texto(const Propiedad &propiedad) {
     const bool qp = propiedad.parametros.contains("QUOTED-PRINTABLE") ||
                     parametro(propiedad, "ENCODING") == "QUOTED-PRINTABLE";
     const QByteArray bytes = qp ? decodificarQuotedPrintable(propiedad.valor) : propiedad.valor;
-    QStringDecoder declarado(parametro(propiedad, "CHARSET").constData());
-    if (!declarado.isValid())
+    const QByteArray juego = parametro(propiedad, "CHARSET");
+    if (juego.isEmpty())
         return decodificarTexto(bytes);
-    return declarado.decode(bytes);
+    QStringDecoder declarado(juego.constData());
+    return declarado.isValid() ? QString(declarado.decode(bytes)) : decodificarTexto(bytes);
 }
 
 // The parts of a value split at `separador`, escapes undone ("\," "\;" "\n" "\\").

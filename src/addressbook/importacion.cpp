@@ -125,6 +125,7 @@ QString buscarFichero(const QString &carpeta, const QString &nombre) {
 QString lineaIlegible(const QString &ruta) {
     return QStringLiteral("No se ha podido leer el fichero ") + QDir::toNativeSeparators(ruta);
 }
+
 void leerContactosExternos(Tipo tipo, const QByteArray &datos, Fuente &fuente) {
     if (tipo == Tipo::VCard) {
         fuente.entradas = leerVCard(datos);

@@ -133,6 +133,10 @@ QStringList componentes(const QString &valor, QChar separador) {
     return partes;
 }
 
+QString desescapar(const QString &valor) {
+    return componentes(valor, QChar()).join(QString());
+}
+
 // N is family;given;additional;prefixes;suffixes, read in the order people write it.
 QString nombreDeN(const QString &valor) {
     QStringList partes = componentes(valor, u';');
@@ -148,14 +152,14 @@ QString nombreDeN(const QString &valor) {
 // "tel:+34-600-000-000;ext=1" gives "+34-600-000-000".
 QString numeroDeTel(const QString &valor) {
     if (!valor.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
-        return componentes(valor, u'\0').join(QString());
+        return desescapar(valor);
     return valor.mid(4).section(u';', 0, 0);
 }
 
 void leerEnTarjeta(Tarjeta &tarjeta, const Propiedad &propiedad) {
     const QString valor = texto(propiedad);
     if (propiedad.nombre == "FN") {
-        tarjeta.fn = componentes(valor, u'\0').join(QString());
+        tarjeta.fn = desescapar(valor);
     } else if (propiedad.nombre == "N") {
         tarjeta.n = nombreDeN(valor);
     } else if (propiedad.nombre == "ORG") {

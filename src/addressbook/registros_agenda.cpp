@@ -1,6 +1,7 @@
 #include "addressbook/registros_agenda.h"
 
 #include "common/campos.h"
+#include "config/cifrado.h"
 
 QByteArray GrupoAgenda::escribir() const {
     return campoFijo(nombre, tamano);
@@ -36,3 +37,16 @@ ContactoAgenda ContactoAgenda::leer(const QByteArray &datos, qsizetype posicion)
     registro.envioReves = leerInt16(datos, int(posicion + posicionFlag));
     return registro;
 }
+
+namespace Cifrado {
+
+void cifrarContacto(ContactoAgenda &registro) {
+    for (QByteArray *campo : {&registro.grupo, &registro.nombre, &registro.prefijo, &registro.telefono})
+        *campo = cifrarTexto(*campo);
+}
+
+void cifrarGrupo(GrupoAgenda &registro) {
+    registro.nombre = cifrarTexto(registro.nombre);
+}
+
+} // namespace Cifrado

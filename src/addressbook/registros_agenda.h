@@ -33,3 +33,9 @@ struct ContactoAgenda {
     QByteArray escribir() const;
     static ContactoAgenda leer(const QByteArray &datos, qsizetype posicion = 0);
 };
+
+// Scramble (or unscramble) every text field of a record in place, over its full width.
+namespace Cifrado {
+void cifrarContacto(ContactoAgenda &registro);
+void cifrarGrupo(GrupoAgenda &registro);
+} // namespace Cifrado

@@ -1,6 +1,5 @@
 #include "config/cifrado.h"
 
-#include "addressbook/registros_agenda.h"
 #include "common/campos.h"
 #include "config/configuracion.h"
 
@@ -31,10 +30,6 @@ constexpr std::array<quint8, longitudClave> construirEspacios() {
 }
 constexpr std::array<quint8, longitudClave> espacios = construirEspacios();
 } // namespace
-
-QByteArray claveCifrado() {
-    return QByteArray::fromRawData(reinterpret_cast<const char *>(clave.data()), longitudClave);
-}
 
 QByteArray cifrarTexto(const QByteArray &texto) {
     Q_ASSERT(texto.size() <= longitudClave);
@@ -121,15 +116,6 @@ QStringView campoDescifrado(const QByteArray &datos, qsizetype posicion, int anc
 void cifrarConfiguracion(Configuracion &registro) {
     for (QByteArray *campo : registro.camposTexto())
         *campo = cifrarTexto(*campo);
-}
-
-void cifrarContacto(ContactoAgenda &registro) {
-    for (QByteArray *campo : {&registro.grupo, &registro.nombre, &registro.prefijo, &registro.telefono})
-        *campo = cifrarTexto(*campo);
-}
-
-void cifrarGrupo(GrupoAgenda &registro) {
-    registro.nombre = cifrarTexto(registro.nombre);
 }
 
 } // namespace Cifrado

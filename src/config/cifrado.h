@@ -4,17 +4,12 @@
 #include <QString>
 
 struct Configuracion;
-struct ContactoAgenda;
-struct GrupoAgenda;
 
 // Light, symmetric obfuscation of every stored text field: each byte is XORed
 // with the key byte of the same position. The same call scrambles and unscrambles.
 namespace Cifrado {
 
 constexpr int longitudClave = 117;
-
-// The fixed key shared by every file and installation.
-QByteArray claveCifrado();
 
 // Works on 8-bit codes, never on decoded text. `texto` may not exceed the key.
 QByteArray cifrarTexto(const QByteArray &texto);
@@ -31,9 +26,7 @@ QString campoDescifrado(const QByteArray &datos, qsizetype posicion, int ancho);
 // The same written into `destino` (room for `ancho` characters), without allocating.
 QStringView campoDescifrado(const QByteArray &datos, qsizetype posicion, int ancho, QChar *destino);
 
-// Scramble (or unscramble) every text field of a record in place, over its full width.
+// Scramble (or unscramble) every text field of the settings record in place, over its full width.
 void cifrarConfiguracion(Configuracion &registro);
-void cifrarContacto(ContactoAgenda &registro);
-void cifrarGrupo(GrupoAgenda &registro);
 
 } // namespace Cifrado

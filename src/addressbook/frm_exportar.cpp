@@ -1,13 +1,13 @@
 #include "addressbook/frm_exportar.h"
 
 #include "addressbook/arbol_agenda.h"
-#include "addressbook/dialogos.h"
 #include "addressbook/escritor_vcard.h"
 #include "addressbook/exportacion.h"
 #include "addressbook/fichero_agenda.h"
 #include "common/caja_log.h"
 #include "common/campos.h"
 #include "common/carpeta.h"
+#include "common/dialogos.h"
 #include "common/ficheros.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "config/frm_opciones.h"
 
-#include "addressbook/dialogos.h"
 #include "common/avisos.h"
 #include "common/campos.h"
 #include "common/carpeta.h"
+#include "common/dialogos.h"
 #include "common/ventanas.h"
 #include "config/fichero_configuracion.h"
 #include "config/muestra_color.h"

@@ -2,11 +2,11 @@
 
 #include "addressbook/clave_contacto.h"
 #include "addressbook/fichero_agenda.h"
-#include "addressbook/filtro_dialogos.h"
 #include "addressbook/importacion.h"
 #include "addressbook/lector_csv.h"
 #include "addressbook/numero_internacional.h"
 #include "addressbook/orden_nombres.h"
+#include "common/filtro_dialogos.h"
 
 using namespace Importacion;
 

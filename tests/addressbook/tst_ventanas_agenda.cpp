@@ -1,6 +1,5 @@
 #include "support/entorno_prueba.h"
 
-#include "addressbook/dialogos.h"
 #include "addressbook/fichero_agenda.h"
 #include "addressbook/frm_agenda.h"
 #include "addressbook/frm_editar_posicion.h"
@@ -8,6 +7,7 @@
 #include "addressbook/frm_importar.h"
 #include "common/caja_log.h"
 #include "common/carpeta.h"
+#include "common/dialogos.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

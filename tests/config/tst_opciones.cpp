@@ -1,9 +1,9 @@
 #include "support/entorno_prueba.h"
 
-#include "addressbook/dialogos.h"
 #include "app/caja_mensaje.h"
 #include "common/carpeta.h"
 #include "common/colores.h"
+#include "common/dialogos.h"
 #include "config/frm_opciones.h"
 #include "config/muestra_color.h"
 #include "config/registro.h"

@@ -1,8 +1,8 @@
 #include "support/entorno_prueba.h"
 
-#include "addressbook/dialogos.h"
 #include "common/avisos.h"
 #include "common/carpeta.h"
+#include "common/dialogos.h"
 #include "common/navegador.h"
 #include "common/reloj.h"
 #include "common/tiempos.h"

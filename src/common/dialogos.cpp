@@ -1,8 +1,8 @@
-#include "addressbook/dialogos.h"
+#include "common/dialogos.h"
 
-#include "addressbook/filtro_dialogos.h"
 #include "common/avisos.h"
 #include "common/colores.h"
+#include "common/filtro_dialogos.h"
 
 #include <QColorDialog>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "addressbook/filtro_dialogos.h"
+#include "common/filtro_dialogos.h"
 
 #include <QStringList>
 

@@ -7,8 +7,8 @@
 #include "config/fichero_configuracion.h"
 #include "gateways/catalogo.h"
 #include "gateways/intercambio.h"
+#include "gateways/log_envios.h"
 #include "gateways/salida_envio.h"
-#include "sending/log_envios.h"
 
 #include <QElapsedTimer>
 

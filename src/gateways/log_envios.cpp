@@ -1,4 +1,4 @@
-#include "sending/log_envios.h"
+#include "gateways/log_envios.h"
 
 #include "common/campos.h"
 #include "common/carpeta.h"

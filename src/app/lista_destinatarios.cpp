@@ -1,8 +1,8 @@
 #include "app/lista_destinatarios.h"
 
+#include "addressbook/destinatarios.h"
 #include "addressbook/modelo_lista_agenda.h"
 #include "addressbook/tabla_contactos.h"
-#include "app/destinatarios.h"
 #include "app/frm_principal.h"
 #include "common/avisos.h"
 #include "common/campos.h"

@@ -1,6 +1,6 @@
 #include "sending/expansion_envio.h"
 
-#include "app/destinatarios.h"
+#include "addressbook/destinatarios.h"
 #include "common/campos.h"
 
 namespace Envio {

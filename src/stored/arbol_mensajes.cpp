@@ -1,6 +1,6 @@
 #include "stored/arbol_mensajes.h"
 
-#include "app/destinatarios.h"
+#include "addressbook/destinatarios.h"
 
 #include "common/avisos.h"
 #include "common/campos.h"

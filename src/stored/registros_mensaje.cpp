@@ -1,6 +1,6 @@
 #include "stored/registros_mensaje.h"
 
-#include "app/destinatarios.h"
+#include "addressbook/destinatarios.h"
 #include "common/campos.h"
 
 #include <QString>

@@ -1,9 +1,9 @@
 #include "support/entorno_prueba.h"
 
+#include "addressbook/destinatarios.h"
 #include "addressbook/tabla_contactos.h"
 #include "app/caja_mensaje.h"
 #include "app/contador_mensaje.h"
-#include "app/destinatarios.h"
 #include "app/estilo.h"
 #include "common/colores.h"
 

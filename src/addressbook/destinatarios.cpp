@@ -1,4 +1,4 @@
-#include "app/destinatarios.h"
+#include "addressbook/destinatarios.h"
 
 #include "addressbook/clave_contacto.h"
 #include "common/campos.h"

@@ -88,7 +88,7 @@ int main(int argc, char *argv[]) {
     // The editor drawn once on screen, then closed; with a change, closing saves
     // both files and the main window reloads its lists.
     auto abrirYCerrar = [&](bool cambiar) {
-        frmAgenda agenda(&principal);
+        frmAgenda agenda(principal, &principal);
         agenda.show();
         QApplication::processEvents();
         if (cambiar) {

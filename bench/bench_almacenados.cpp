@@ -1,6 +1,7 @@
 // Opening the stored-messages window over 10,000 stored messages.
 // Run: build/<tipo>/bench/bench_almacenados [mensajes]
 
+#include "app/frm_principal.h"
 #include "common/campos.h"
 #include "common/carpeta.h"
 #include "stored/arbol_mensajes.h"
@@ -45,6 +46,7 @@ int main(int argc, char *argv[]) {
     QTemporaryDir carpeta;
     crearMensajes(carpeta, cuantos);
     fijarRutaAplicacion(carpeta.path());
+    frmPrincipal principal;
 
     for (int vuelta = 1; vuelta <= 3; ++vuelta) {
         QElapsedTimer reloj;
@@ -54,7 +56,7 @@ int main(int argc, char *argv[]) {
         arbol.cargarMensajes();
         std::printf("vuelta %d: lectura de %lld ficheros en %lld ms; ", vuelta,
                     static_cast<long long>(arbol.mensajes().size()), static_cast<long long>(reloj.restart()));
-        frmEnvioRetardado ventana;
+        frmEnvioRetardado ventana(principal);
         ventana.show();
         QCoreApplication::processEvents();
         const qint64 ms = reloj.elapsed();

@@ -22,7 +22,7 @@ int main(int argc, char *argv[]) {
     Avisos::instalar([](const QString &) {}, [](const QString &) { return false; });
 
     frmPrincipal principal;
-    frmEnvio envio(principal); // nothing to send: the window opens, says so and waits
+    frmEnvio envio(principal, &principal); // nothing to send: the window opens, says so and waits
     envio.show();
     QApplication::processEvents();
 

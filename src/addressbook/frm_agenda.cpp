@@ -5,9 +5,9 @@
 #include "addressbook/fichero_agenda.h"
 #include "addressbook/frm_editar_posicion.h"
 #include "addressbook/vista_agenda.h"
-#include "app/frm_principal.h"
 #include "common/avisos.h"
 #include "common/campos.h"
+#include "common/mensaje_en_curso.h"
 #include "common/ventanas.h"
 
 #include <QCheckBox>
@@ -16,14 +16,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
-frmAgenda::frmAgenda(frmPrincipal *principal) : QDialog(principal), principal(principal) {
+frmAgenda::frmAgenda(MensajeEnCurso &mensaje, QWidget *padre) : QDialog(padre), mensaje(mensaje) {
     setObjectName(QStringLiteral("frmAgenda"));
     setWindowTitle(QStringLiteral("Agenda"));
     crearControles();
@@ -201,8 +200,7 @@ bool frmAgenda::terminar() {
                 QStringLiteral("No se ha podido grabar la agenda. ¿Desea cerrar sin guardar los "
                                "cambios?")))
             return false;
-        principal->lstEnvio->clear();
-        principal->cargarAgenda(); // refills the contact and group lists
+        mensaje.agendaGrabada();
     }
     terminado = true;
     return true;

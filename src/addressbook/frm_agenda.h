@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QStringList>
 
-class frmPrincipal;
+class MensajeEnCurso;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -19,7 +19,8 @@ class QTreeView;
 class frmAgenda : public QDialog, public CamposContacto {
     Q_OBJECT
 public:
-    explicit frmAgenda(frmPrincipal *principal);
+    // After a save the message's recipients are emptied: they may name what is gone.
+    frmAgenda(MensajeEnCurso &mensaje, QWidget *padre);
 
     // Every way of closing (Esc, the close box, reject) ends here.
     void done(int resultado) override;
@@ -50,7 +51,7 @@ private:
     // Saves when needed; false when the user chose to stay after a failed save.
     bool terminar();
 
-    frmPrincipal *principal;
+    MensajeEnCurso &mensaje;
     ArbolAgenda agenda;
     bool cambios = false;
     // Book files that exist but could not be read: saving would destroy them.

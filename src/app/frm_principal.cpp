@@ -306,14 +306,6 @@ QWidget *frmPrincipal::crearBotones() {
     return fila;
 }
 
-QString frmPrincipal::textoMensaje() const {
-    return txtMensaje->textoCRLF();
-}
-
-void frmPrincipal::ponerTextoMensaje(const QString &textoCRLF) {
-    txtMensaje->ponerTextoCRLF(textoCRLF);
-}
-
 void frmPrincipal::cargarConfiguracion() {
     if (!QFileInfo::exists(rutaConfiguracion()))
         escribirConfiguracionPorDefecto();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/mensaje_en_curso.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -17,17 +19,23 @@ class QPushButton;
 class QTcpSocket;
 
 // The main window: the message being prepared, its recipients and every command.
-// Its controls are the shared state that the send, store and stored-messages
-// windows read and write.
-class frmPrincipal : public QMainWindow {
+// The windows it opens see its message through MensajeEnCurso.
+class frmPrincipal : public QMainWindow, public MensajeEnCurso {
     Q_OBJECT
 public:
     explicit frmPrincipal(QWidget *padre = nullptr);
     ~frmPrincipal() override;
 
-    // The program's notion of the message: CR LF line breaks.
-    QString textoMensaje() const;
-    void ponerTextoMensaje(const QString &textoCRLF);
+    QString textoMensaje() const override;
+    void ponerTextoMensaje(const QString &textoCRLF) override;
+    QString pasarela() const override;
+    QStringList entradas() const override;
+    void anadirEntradas(const QStringList &lineas) override;
+    Seleccion seleccion() const override;
+    void vaciar() override;
+    void enviar() override;
+    void agendaGrabada() override;
+    QTcpSocket &conexion() override;
 
     // Reads "zarcel.cfg" (writing the defaults first when missing) and applies the colours.
     void cargarConfiguracion();
@@ -119,9 +127,6 @@ public:
     QAction *mnuAyudaContenido;
     QAction *mnuAyudaAbout;
 
-    // The one connection every exchange with a gateway uses.
-    QTcpSocket *socket;
-
 protected:
     void closeEvent(QCloseEvent *evento) override;
     bool eventFilter(QObject *objeto, QEvent *evento) override;
@@ -137,6 +142,7 @@ private:
     QList<QAction *> accionesConAtajo;
     QPointer<QWidget> focoAlOcultar;
     bool cierrePermitido = false;
+    QTcpSocket *socket;
 };
 
 // The main window of the running program (nullptr before start-up and after shutdown).

@@ -53,7 +53,7 @@ void frmPrincipal::btnEnviar_Click() {
         Avisos::aviso(QStringLiteral("El mensaje esta vacio"));
         return;
     }
-    frmEnvio envio(*this);
+    frmEnvio envio(*this, this);
     envio.modo = frmEnvio::modoNormal;
     envio.exec();
 }
@@ -63,7 +63,7 @@ void frmPrincipal::mensajePrueba() {
         Avisos::aviso(QStringLiteral("No has especificado tu número de teléfono en la configuración"));
         return;
     }
-    frmEnvio envio(*this);
+    frmEnvio envio(*this, this);
     envio.modo = frmEnvio::modoPrueba;
     envio.exec();
 }
@@ -78,17 +78,17 @@ void frmPrincipal::almacenar() {
             "Debe tener algún destinatario en la lista de envio para poder grabar el mensaje"));
         return;
     }
-    frmGrabarMensaje dialogo(this);
+    frmGrabarMensaje dialogo(*this, this);
     dialogo.exec();
 }
 
 void frmPrincipal::almacenados() {
-    frmEnvioRetardado ventana(this);
+    frmEnvioRetardado ventana(*this, this);
     ventana.exec();
 }
 
 void frmPrincipal::editarAgenda() {
-    frmAgenda agenda(this);
+    frmAgenda agenda(*this, this);
     agenda.exec();
 }
 

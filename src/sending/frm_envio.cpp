@@ -2,11 +2,10 @@
 
 #include "addressbook/clave_contacto.h"
 #include "addressbook/tabla_contactos.h"
-#include "app/frm_principal.h"
-#include "app/lista_destinatarios.h"
 #include "common/avisos.h"
 #include "common/caja_log.h"
 #include "common/campos.h"
+#include "common/mensaje_en_curso.h"
 #include "common/navegador.h"
 #include "common/numero.h"
 #include "common/reloj.h"
@@ -18,10 +17,7 @@
 #include "sending/pagina_respuesta.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QHBoxLayout>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -35,7 +31,7 @@ constexpr int twipsCompacta = 3255;
 constexpr int twipsConDepuracion = 7740;
 } // namespace
 
-frmEnvio::frmEnvio(frmPrincipal &ventana) : QDialog(&ventana), principal(ventana) {
+frmEnvio::frmEnvio(MensajeEnCurso &mensaje, QWidget *padre) : QDialog(padre), mensaje(mensaje) {
     setObjectName(QStringLiteral("frmEnvio"));
     setWindowTitle(QStringLiteral("Envio de mensajes"));
     setModal(true);
@@ -110,15 +106,18 @@ void frmEnvio::enviar() {
 }
 
 bool frmEnvio::enviarSegunMainWindow() {
+    const MensajeEnCurso::Seleccion elegido = mensaje.seleccion();
+    // The window is modal: nothing changes the list while it is read.
+    const QStringList entradas = mensaje.entradas();
     Envio::Seleccion seleccion;
-    seleccion.entradasLista = principal.lstEnvio->count();
-    seleccion.contactoSeleccionado = filaSeleccionada(principal.lstContactos).isValid();
-    seleccion.grupoSeleccionado = filaSeleccionada(principal.lstGrupo).isValid();
-    seleccion.numeroEscrito = recortarEspacios(principal.txtEnvio->text());
+    seleccion.entradasLista = int(entradas.size());
+    seleccion.contactoSeleccionado = elegido.contacto.has_value();
+    seleccion.grupoSeleccionado = elegido.grupo.has_value();
+    seleccion.numeroEscrito = recortarEspacios(elegido.numero);
 
     auto enviarATodos = [this](const QList<Envio::Destino> &destinos) {
         for (const Envio::Destino &destino : destinos)
-            enviarA(destino.prefijo, destino.numero, principal.textoMensaje(), destino.ordenInverso);
+            enviarA(destino.prefijo, destino.numero, mensaje.textoMensaje(), destino.ordenInverso);
     };
 
     switch (Envio::decidirCaso(seleccion)) {
@@ -128,17 +127,14 @@ bool frmEnvio::enviarSegunMainWindow() {
             Avisos::aviso(QStringLiteral("El número de teléfono contiene caracteres incorrectos"));
             return false;
         }
-        enviarA(prefijoPorDefecto(principal.txtPrefijo->text()), seleccion.numeroEscrito,
-                principal.textoMensaje(), false);
+        enviarA(prefijoPorDefecto(elegido.prefijo), seleccion.numeroEscrito, mensaje.textoMensaje(), false);
         break;
     }
     case Envio::Caso::ContactoSeleccionado:
-        enviarATodos(Envio::contactosLlamados(filaSeleccionada(principal.lstContactos).data().toString(),
-                                              tablaContactos));
+        enviarATodos(Envio::contactosLlamados(*elegido.contacto, tablaContactos));
         break;
     case Envio::Caso::GrupoSeleccionado:
-        enviarATodos(
-            Envio::contactosDelGrupo(filaSeleccionada(principal.lstGrupo).data().toString(), tablaContactos));
+        enviarATodos(Envio::contactosDelGrupo(*elegido.grupo, tablaContactos));
         break;
     case Envio::Caso::NadieAQuien:
         Avisos::aviso(QStringLiteral(
@@ -146,24 +142,22 @@ bool frmEnvio::enviarSegunMainWindow() {
         accept();
         return false;
     case Envio::Caso::Lista:
-        // The list is read entry by entry: the user may change nothing meanwhile
-        // (the window is modal), but a cancel stops before the next entry.
-        for (int i = 0; i < principal.lstEnvio->count(); ++i) {
+        // A cancel stops before the next entry.
+        for (const QString &entrada : entradas) {
             if (cancelacion)
                 break;
-            enviarATodos(Envio::expandirEntrada(principal.lstEnvio->item(i)->text(), tablaContactos));
+            enviarATodos(Envio::expandirEntrada(entrada, tablaContactos));
         }
         break;
     }
     return true;
 }
 
-void frmEnvio::enviarA(const QString &prefijo, const QString &numero, const QString &mensaje,
+void frmEnvio::enviarA(const QString &prefijo, const QString &numero, const QString &texto,
                        bool ordenInverso) {
-    Pasarelas::Intercambio intercambio(*principal.socket, *this);
+    Pasarelas::Intercambio intercambio(mensaje.conexion(), *this);
     intercambioActual = &intercambio;
-    Pasarelas::enviarMensaje(intercambio, principal.cmbPasarela->currentText(), prefijo, numero, mensaje,
-                             ordenInverso);
+    Pasarelas::enviarMensaje(intercambio, mensaje.pasarela(), prefijo, numero, texto, ordenInverso);
     intercambioActual = nullptr;
 }
 
@@ -186,7 +180,7 @@ void frmEnvio::cancelar() {
     if (intercambioActual)
         intercambioActual->cancelar();
     else
-        principal.socket->close();
+        mensaje.conexion().close();
     btnCerrar->setText(QStringLiteral("&Cerrar"));
 }
 

@@ -8,11 +8,11 @@ namespace Pasarelas {
 class Intercambio;
 }
 class CajaLog;
+class MensajeEnCurso;
 class QPlainTextEdit;
 class QPushButton;
-class frmPrincipal;
 
-// The window in which a send runs: it resolves the main window's recipients into
+// The window in which a send runs: it resolves the message's recipients into
 // numbers, hands each to the dispatch, shows every step in its log and lets the
 // user cancel. The send starts once, when the window is first shown.
 class frmEnvio : public QDialog, public Pasarelas::SalidaEnvio {
@@ -21,7 +21,7 @@ public:
     static constexpr qint16 modoPrueba = 1;
     static constexpr qint16 modoNormal = 2;
 
-    explicit frmEnvio(frmPrincipal &principal);
+    frmEnvio(MensajeEnCurso &mensaje, QWidget *padre);
 
     // What to send, set by the opener before showing the window.
     qint16 modo = modoNormal;
@@ -47,7 +47,7 @@ protected:
 private:
     void enviar();
     bool enviarSegunMainWindow(); // false when the send stopped before its end
-    void enviarA(const QString &prefijo, const QString &numero, const QString &mensaje, bool ordenInverso);
+    void enviarA(const QString &prefijo, const QString &numero, const QString &texto, bool ordenInverso);
     void terminar();
     void pulsarCerrar();
     void cancelar();
@@ -57,7 +57,7 @@ private:
 
     Pasarelas::Intercambio *intercambioActual = nullptr;
 
-    frmPrincipal &principal;
+    MensajeEnCurso &mensaje;
     bool iniciado = false;
     bool cancelacion = false;
     QString respuestaServidor;

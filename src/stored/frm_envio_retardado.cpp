@@ -1,41 +1,20 @@
 #include "stored/frm_envio_retardado.h"
 
 #include "addressbook/imagenes_agenda.h"
-#include "app/frm_principal.h"
 #include "common/avisos.h"
+#include "common/mensaje_en_curso.h"
 #include "common/ventanas.h"
-#include "stored/fichero_mensaje.h"
 #include "stored/imagenes_mensajes.h"
 
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
-frmEnvioRetardado::ComandoEnviar &comandoEnviar() {
-    static frmEnvioRetardado::ComandoEnviar comando;
-    return comando;
-}
-
-void ejecutarEnvio() {
-    if (comandoEnviar())
-        comandoEnviar()();
-    else if (frmPrincipal *principal = ventanaPrincipal())
-        principal->btnEnviar_Click();
-}
-
-void limpiarPrincipal() {
-    if (frmPrincipal *principal = ventanaPrincipal()) {
-        principal->ponerTextoMensaje(QString());
-        principal->lstEnvio->clear();
-    }
-}
-
 QPushButton *crearBoton(QWidget *padre, const char *nombre, const QString &texto) {
     auto *boton = conNombre(new QPushButton(texto, padre), nombre);
     boton->setAutoDefault(false);
@@ -43,7 +22,8 @@ QPushButton *crearBoton(QWidget *padre, const char *nombre, const QString &texto
 }
 } // namespace
 
-frmEnvioRetardado::frmEnvioRetardado(QWidget *padre) : QDialog(padre) {
+frmEnvioRetardado::frmEnvioRetardado(MensajeEnCurso &enCurso, QWidget *padre)
+    : QDialog(padre), enCurso(enCurso) {
     setObjectName(QStringLiteral("frmEnvioRetardado"));
     setWindowTitle(QStringLiteral("Mensajes almacenados"));
     crearImagenes();
@@ -112,21 +92,6 @@ void frmEnvioRetardado::crearMenu() {
     mnuPopUpBorrar = accion("mnuPopUpBorrar", QStringLiteral("Borrar"), &frmEnvioRetardado::borrar);
 }
 
-bool frmEnvioRetardado::grabarMensaje(const QString &titulo, double fecha) {
-    QStringList entradas;
-    QString texto;
-    if (frmPrincipal *principal = ventanaPrincipal()) {
-        for (int i = 0; i < principal->lstEnvio->count(); ++i)
-            entradas.append(principal->lstEnvio->item(i)->text());
-        texto = principal->textoMensaje();
-    }
-    return ::grabarMensaje(titulo, fecha, entradas, texto);
-}
-
-frmEnvioRetardado::ComandoEnviar frmEnvioRetardado::fijarComandoEnviar(ComandoEnviar comando) {
-    return std::exchange(comandoEnviar(), std::move(comando));
-}
-
 void frmEnvioRetardado::cargarMensajes() {
     arbol.cargarMensajes();
     mostrarArbol();
@@ -181,11 +146,9 @@ bool frmEnvioRetardado::cargarSeleccionado(const QString &avisoVacio) {
         return false;
     }
     const CargaMensaje carga = arbol.carga(mensaje);
-    if (frmPrincipal *principal = ventanaPrincipal()) {
-        limpiarPrincipal();
-        principal->lstEnvio->addItems(carga.entradas);
-        principal->ponerTextoMensaje(carga.texto);
-    }
+    enCurso.vaciar();
+    enCurso.anadirEntradas(carga.entradas);
+    enCurso.ponerTextoMensaje(carga.texto);
     return true;
 }
 
@@ -197,8 +160,8 @@ void frmEnvioRetardado::editar() {
 void frmEnvioRetardado::enviar() {
     if (!cargarSeleccionado(QStringLiteral("No hay ningún mensaje para enviar")))
         return;
-    ejecutarEnvio();
-    limpiarPrincipal();
+    enCurso.enviar();
+    enCurso.vaciar();
 }
 
 void frmEnvioRetardado::enviarTodos() {

@@ -6,8 +6,7 @@
 #include <QIcon>
 #include <QMap>
 
-#include <functional>
-
+class MensajeEnCurso;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -15,20 +14,11 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 // "Mensajes almacenados": every stored message as a two-level tree, with the
-// commands that load one back into the main window, send it or delete it.
+// commands that load one back into the message being prepared, send it or delete it.
 class frmEnvioRetardado : public QDialog {
     Q_OBJECT
 public:
-    explicit frmEnvioRetardado(QWidget *padre = nullptr);
-
-    // Stores the main window's message and recipient list; callable while this
-    // window is not shown. False (the user told) when nothing was written.
-    static bool grabarMensaje(const QString &titulo, double fecha);
-
-    // How Enviar runs the main window's send command. Tests put a recorder here;
-    // an empty function restores the main window's command. Returns the previous one.
-    using ComandoEnviar = std::function<void()>;
-    static ComandoEnviar fijarComandoEnviar(ComandoEnviar comando);
+    explicit frmEnvioRetardado(MensajeEnCurso &enCurso, QWidget *padre = nullptr);
 
     void cargarMensajes();
 
@@ -59,8 +49,9 @@ private:
     // The message of the selected node, -1 when none is selected; `hijo` gets the
     // child's position (-1 for a title node).
     int mensajeSeleccionado(int *hijo = nullptr) const;
-    // Loads the selected message into the main window; false when there is none.
+    // Loads the selected message into the message being prepared; false when there is none.
     bool cargarSeleccionado(const QString &avisoVacio);
 
+    MensajeEnCurso &enCurso;
     ArbolMensajes arbol;
 };

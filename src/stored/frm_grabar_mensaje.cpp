@@ -2,10 +2,11 @@
 
 #include "common/avisos.h"
 #include "common/campos.h"
+#include "common/mensaje_en_curso.h"
 #include "common/reloj.h"
 #include "common/ventanas.h"
 #include "stored/fecha_ole.h"
-#include "stored/frm_envio_retardado.h"
+#include "stored/fichero_mensaje.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -17,7 +18,8 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
-frmGrabarMensaje::frmGrabarMensaje(QWidget *padre) : QDialog(padre) {
+frmGrabarMensaje::frmGrabarMensaje(const MensajeEnCurso &mensaje, QWidget *padre)
+    : QDialog(padre), mensaje(mensaje) {
     setObjectName(QStringLiteral("frmGrabarMensaje"));
     setWindowTitle(QStringLiteral("Grabar mensaje"));
     const QDateTime ahora = Reloj::ahora();
@@ -74,6 +76,6 @@ void frmGrabarMensaje::grabar() {
     }
     const double fecha = chkFecha->isChecked() ? aFechaOle(dtFecha->date(), dtHora->time()) : 0.0;
     // On failure the user has been told; the dialog stays so that they can retry.
-    if (frmEnvioRetardado::grabarMensaje(titulo, fecha))
+    if (grabarMensaje(titulo, fecha, mensaje.entradas(), mensaje.textoMensaje()))
         accept();
 }

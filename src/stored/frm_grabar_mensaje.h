@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class MensajeEnCurso;
 class QCheckBox;
 class QDateEdit;
 class QLabel;
@@ -10,11 +11,11 @@ class QPushButton;
 class QTimeEdit;
 
 // "Grabar mensaje": asks for the title and an optional send time, then stores
-// the main window's message and recipients.
+// the message being prepared and its recipients.
 class frmGrabarMensaje : public QDialog {
     Q_OBJECT
 public:
-    explicit frmGrabarMensaje(QWidget *padre = nullptr);
+    explicit frmGrabarMensaje(const MensajeEnCurso &mensaje, QWidget *padre = nullptr);
 
     void grabar();
 
@@ -27,4 +28,7 @@ public:
     QTimeEdit *dtHora;
     QPushButton *btnGrabar;
     QPushButton *btnCancelar;
+
+private:
+    const MensajeEnCurso &mensaje;
 };

@@ -54,7 +54,7 @@ struct Editor : Escritorio {
             entorno.escribirFichero(nombre, entorno.leerFichero(nombre) + "x");
         return true;
     }();
-    frmAgenda agenda{&principal};
+    frmAgenda agenda{principal, &principal};
     QAbstractItemModelTester probador{&agenda.arbol(),
                                       QAbstractItemModelTester::FailureReportingMode::QtTest};
 };

@@ -124,7 +124,7 @@ bool cambiarProxy() {
 // The user adds a contact to Amigos and some groups in the address-book editor, and closes it.
 bool cambiarAgenda() {
     frmPrincipal principal;
-    frmAgenda editor(&principal);
+    frmAgenda editor(principal, &principal);
     editor.show();
     editor.txtNombre->setText(u"Beto"_s);
     editor.txtPrefijo->setText(u"34"_s);
@@ -237,7 +237,7 @@ private slots:
             frmPrincipal principal;
             // The sanitizers need descriptors of their own the first time they meet a
             // type: each window is used once before its reads fail.
-            frmAgenda(&principal).hide();
+            frmAgenda(principal, &principal).hide();
             escribirAgenda(entorno, {u"Amigos"_s}, {{u"Ana"_s, u"600000001"_s, u"Amigos"_s}});
             const FicheroProtegido libro{.patrones = {u"contacts.lst"_s, u"groups.lst"_s}};
             const auto antes = contenido(entorno, libro);
@@ -259,7 +259,7 @@ private slots:
             } else {
                 std::unique_ptr<frmAgenda> editor;
                 sinDescriptores([&] {
-                    editor = std::make_unique<frmAgenda>(&principal);
+                    editor = std::make_unique<frmAgenda>(principal, &principal);
                     return true;
                 });
                 editor->txtGrupo->setText(u"Nuevos"_s);

@@ -40,15 +40,10 @@ void cargar(frmPrincipal &principal, const QStringList &entradas, const QString 
     principal.ponerTextoMensaje(texto);
 }
 
-// Records each send the window runs: the message and recipients it loaded.
-struct Envios {
-    explicit Envios(frmPrincipal &principal)
-        : anterior(frmEnvioRetardado::fijarComandoEnviar([this, &principal] {
-              lista.append(principal.textoMensaje() + u'|' + textosDe(principal.lstEnvio).join(u','));
-          })) {}
-    ~Envios() { frmEnvioRetardado::fijarComandoEnviar(anterior); }
-    QStringList lista;
-    frmEnvioRetardado::ComandoEnviar anterior;
+// Records each send the stored-messages window runs: the message and recipients it loaded.
+struct PrincipalQueAnota : frmPrincipal {
+    void enviar() override { envios.append(textoMensaje() + u'|' + textosDe(lstEnvio).join(u',')); }
+    QStringList envios;
 };
 } // namespace
 
@@ -196,8 +191,7 @@ private slots:
 
     void enviarYBorrar() {
         EntornoPrueba entorno;
-        frmPrincipal principal;
-        Envios envios(principal);
+        PrincipalQueAnota principal;
         // clang-format off
         entorno.escribirFichero(u"1.zrc"_s, mensaje("Primero", 0, destino("Ana", 2) + destino("Luis", 2), 2, "uno"));
         // clang-format on
@@ -205,7 +199,7 @@ private slots:
         entorno.escribirFichero(u"2.zrc"_s, mensaje("Segundo", 0, destino("Amigos", 3) + destino("+44:700", 1), 2, "dos"));
         // clang-format on
         entorno.escribirFichero(u"3.zrc"_s, mensaje("Tercero", 40000.5, destino("Luis", 2), 1, "tres"));
-        frmEnvioRetardado ventana;
+        frmEnvioRetardado ventana(principal);
         ventana.show();
         auto *arbol = ventana.treeMensajes;
         arbol->setCurrentItem(arbol->topLevelItem(1)->child(1));
@@ -215,7 +209,7 @@ private slots:
                 principal.lstEnvio->count() == 0); // emptied after sending
         ventana.btnEnviarTodos->click();
         // clang-format off
-        QCOMPARE(envios.lista, QStringList({u"dos|&Amigos,@+44:700"_s, u"uno|#Ana,#Luis"_s, u"dos|&Amigos,@+44:700"_s, u"tres|#Luis"_s}));
+        QCOMPARE(principal.envios, QStringList({u"dos|&Amigos,@+44:700"_s, u"uno|#Ana,#Luis"_s, u"dos|&Amigos,@+44:700"_s, u"tres|#Luis"_s}));
         // clang-format on
 
         // A recipient leaves the tree only; the text node stays; the title node takes the file.
@@ -225,10 +219,10 @@ private slots:
         QCOMPARE(entorno.avisos.takeLast(), u"No se puede borrar el texto del mensaje a enviar"_s);
         arbol->setCurrentItem(primero->child(0));
         ventana.mnuPopUpBorrar->trigger();
-        QCOMPARE(arbolDe(frmEnvioRetardado()).size(), 12); // the file keeps it
+        QCOMPARE(arbolDe(frmEnvioRetardado(principal)).size(), 12); // the file keeps it
         arbol->setCurrentItem(primero);
         ventana.mnuPopUpEnviar->trigger();
-        QCOMPARE(envios.lista.last(), u"uno|#Luis"_s);
+        QCOMPARE(principal.envios.last(), u"uno|#Luis"_s);
         ventana.btnBorrar->click();
         QCOMPARE(entorno.ficheros(u"*.zrc"_s), QStringList({u"2.zrc"_s, u"3.zrc"_s}));
         QVERIFY(QFile::remove(entorno.ruta(u"2.zrc"_s))); // one removed meanwhile just leaves the tree
@@ -262,7 +256,7 @@ private slots:
         // clang-format off
         QCOMPARE(entorno.avisos, QStringList({u"No hay ningún mensaje para borrar"_s, u"No hay ningún mensaje para editar"_s, u"No hay ningún mensaje para enviar"_s}));
         // clang-format on
-        QCOMPARE(envios.lista.size(), 5);
+        QCOMPARE(principal.envios.size(), 5);
     }
 };
 

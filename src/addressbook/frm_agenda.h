@@ -34,7 +34,6 @@ public:
     QAction *mnuPopUpEditar;
     QAction *mnuPopUpBorrar;
 
-    bool hayCambios() const { return cambios; }
     ArbolAgenda &arbol() { return agenda; }
 
 protected:

@@ -42,5 +42,4 @@ void frmExportar::empezar() {
         }
     }
     btnCerrar->setEnabled(true);
-    emit exportacionTerminada();
 }

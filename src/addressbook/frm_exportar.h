@@ -12,9 +12,6 @@ public:
     // Set before the window is shown, 1 text or 2 vCard: it then exports, once per opening.
     qint16 tipoExportacion = 0;
 
-signals:
-    void exportacionTerminada();
-
 protected:
     // The save dialog opens over this window once it is on screen.
     void empezar() override;

@@ -12,9 +12,6 @@ public:
     QString textoCRLF() const;
     void ponerTextoCRLF(const QString &texto);
 
-    int limite() const { return maximo; }
-    void ponerLimite(int caracteres) { maximo = caracteres; }
-
 protected:
     // The user's typing, pastes, drops and input-method text are cut to what fits
     // before they enter the document, so the undo history only ever holds texts
@@ -29,6 +26,6 @@ private:
     QString loQueCabe(const QString &texto) const;
     void recortarInsercion(int posicion, int quitados, int anadidos);
 
-    int maximo = 1000;
+    static constexpr int maximo = 1000; // characters, a line break counting two
     bool recortando = false;
 };

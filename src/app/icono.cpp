@@ -5,7 +5,7 @@
 #include <QPixmap>
 
 QIcon iconoPrograma() {
-    // Decoding the six images is dear: once the application holds them, the tray shares its copy.
+    // Decoding the four images is dear: once the application holds them, the tray shares its copy.
     QIcon icono = QGuiApplication::windowIcon();
     if (!icono.isNull())
         return icono;

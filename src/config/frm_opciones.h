@@ -26,7 +26,6 @@ public:
 
     // Shows page `pagina` (1 to 4, in tab order); the page already shown stays as it is.
     void seleccionarPagina(int pagina);
-    int paginaActual() const { return pagina; }
 
     QTabBar *tabSeleccion;
     std::array<QFrame *, 5> Frame{}; // Frame[1] to Frame[4], one per page; [0] unused

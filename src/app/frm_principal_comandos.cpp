@@ -54,7 +54,7 @@ void frmPrincipal::btnEnviar_Click() {
         return;
     }
     frmEnvio envio(*this, this);
-    envio.modo = frmEnvio::modoNormal;
+    envio.modo = frmEnvio::Modo::Normal;
     envio.exec();
 }
 
@@ -64,7 +64,7 @@ void frmPrincipal::mensajePrueba() {
         return;
     }
     frmEnvio envio(*this, this);
-    envio.modo = frmEnvio::modoPrueba;
+    envio.modo = frmEnvio::Modo::Prueba;
     envio.exec();
 }
 

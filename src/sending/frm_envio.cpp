@@ -93,19 +93,19 @@ void frmEnvio::enviar() {
     txtDebug->clear();
     respuestaServidor.clear();
 
-    if (modo == modoPrueba) {
+    if (modo == Modo::Prueba) {
         const QDateTime ahora = Reloj::ahora();
         enviarA(QStringLiteral("34"), textoCampo(configuracion.numero),
                 QStringLiteral("Mensaje de prueba de Zarcel. Enviado el ") + Reloj::fechaCorta(ahora) +
                     QStringLiteral(" a las ") + Reloj::horaCorta(ahora),
                 false);
-    } else if (!enviarSegunMainWindow()) {
+    } else if (!enviarADestinatarios()) {
         return;
     }
     terminar();
 }
 
-bool frmEnvio::enviarSegunMainWindow() {
+bool frmEnvio::enviarADestinatarios() {
     const MensajeEnCurso::Seleccion elegido = mensaje.seleccion();
     // The window is modal: nothing changes the list while it is read.
     const QStringList entradas = mensaje.entradas();
@@ -162,12 +162,12 @@ void frmEnvio::enviarA(const QString &prefijo, const QString &numero, const QStr
 }
 
 void frmEnvio::terminar() {
-    btnCerrar->setText(QStringLiteral("&Cerrar"));
+    dejarCerrar();
     btnMostrarNav->setEnabled(true);
 }
 
 void frmEnvio::pulsarCerrar() {
-    if (btnCerrar->text() == QLatin1String("&Cancelar"))
+    if (cancelable)
         cancelar();
     else
         accept();
@@ -181,11 +181,16 @@ void frmEnvio::cancelar() {
         intercambioActual->cancelar();
     else
         mensaje.conexion().close();
+    dejarCerrar();
+}
+
+void frmEnvio::dejarCerrar() {
+    cancelable = false;
     btnCerrar->setText(QStringLiteral("&Cerrar"));
 }
 
 void frmEnvio::closeEvent(QCloseEvent *evento) {
-    if (btnCerrar->text() == QLatin1String("&Cancelar"))
+    if (cancelable)
         cancelar();
     QDialog::closeEvent(evento);
 }

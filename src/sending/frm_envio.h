@@ -18,13 +18,13 @@ class QPushButton;
 class frmEnvio : public QDialog, public Pasarelas::SalidaEnvio {
     Q_OBJECT
 public:
-    static constexpr qint16 modoPrueba = 1;
-    static constexpr qint16 modoNormal = 2;
+    // The test message goes to the user's own number; a normal send to the recipients.
+    enum class Modo : qint16 { Prueba = 1, Normal = 2 };
 
     frmEnvio(MensajeEnCurso &mensaje, QWidget *padre);
 
     // What to send, set by the opener before showing the window.
-    qint16 modo = modoNormal;
+    Modo modo = Modo::Normal;
 
     void logea(const QString &linea) override;
     bool cancelado() const override { return cancelacion; }
@@ -46,9 +46,10 @@ protected:
 
 private:
     void enviar();
-    bool enviarSegunMainWindow(); // false when the send stopped before its end
+    bool enviarADestinatarios(); // false when the send stopped before its end
     void enviarA(const QString &prefijo, const QString &numero, const QString &texto, bool ordenInverso);
     void terminar();
+    void dejarCerrar();
     void pulsarCerrar();
     void cancelar();
     void alternarDepuracion();
@@ -60,5 +61,6 @@ private:
     MensajeEnCurso &mensaje;
     bool iniciado = false;
     bool cancelacion = false;
+    bool cancelable = true; // the close button cancels until the send ends or is cancelled
     QString respuestaServidor;
 };

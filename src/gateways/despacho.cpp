@@ -14,9 +14,7 @@
 
 namespace Pasarelas {
 
-int limitePasarela = 0;
-QStringList partes(10);
-bool enviado = false;
+EstadoDespacho despacho;
 
 namespace {
 qsizetype sinEspaciosFinales(const QString &texto) {
@@ -30,12 +28,12 @@ qsizetype sinEspaciosFinales(const QString &texto) {
 // previous attempt started; the pause ends early on a cancel.
 void intentarParte(Intercambio &intercambio) {
     SalidaEnvio &salida = intercambio.salida();
-    enviado = false;
-    for (int reintentos = 0; !salida.cancelado() && !enviado; ++reintentos) {
+    despacho.enviado = false;
+    for (int reintentos = 0; !salida.cancelado() && !despacho.enviado; ++reintentos) {
         QElapsedTimer inicio;
         inicio.start();
-        enviado = intercambio.enviarPeticion();
-        if (enviado)
+        despacho.enviado = intercambio.enviarPeticion();
+        if (despacho.enviado)
             break;
         if (reintentos == reintentosMaximos) {
             salida.logea(QStringLiteral("El mensaje no ha podido ser enviado"));
@@ -49,12 +47,13 @@ void intentarParte(Intercambio &intercambio) {
 } // namespace
 
 void partirMensaje(const QString &texto, int longitudParte, int numPartes, bool ordenInverso) {
-    if (partes.size() < numPartes)
-        partes.resize(numPartes);
+    if (despacho.partes.size() < numPartes)
+        despacho.partes.resize(numPartes);
     QString resto = texto;
     int ranura = ordenInverso ? numPartes : 1;
     for (int k = 1; !recortarEspacios(resto).isEmpty() && ranura >= 1 && ranura <= numPartes; ++k) {
-        partes[ranura - 1] = QStringLiteral("(%1/%2)").arg(k).arg(numPartes) + resto.left(longitudParte);
+        despacho.partes[ranura - 1] =
+            QStringLiteral("(%1/%2)").arg(k).arg(numPartes) + resto.left(longitudParte);
         resto.remove(0, longitudParte);
         ranura += ordenInverso ? -1 : 1;
     }
@@ -74,7 +73,7 @@ void enviarMensaje(Intercambio &intercambio, const QString &pasarela, const QStr
             QStringLiteral("La pasarela \"%1\" no está disponible: el mensaje no se ha enviado").arg(nombre));
         return;
     }
-    limitePasarela = entrada->limite;
+    despacho.limitePasarela = entrada->limite;
 
     const QString firma = textoCampo(configuracion.firma);
     const QString texto = firma + mensaje;
@@ -82,11 +81,11 @@ void enviarMensaje(Intercambio &intercambio, const QString &pasarela, const QStr
     const QString destino = QStringLiteral("Enviando mensaje a +") + prefijo + QLatin1Char(':') + numero +
                             QStringLiteral(" a traves de ") + nombre;
     int numPartes = 1;
-    if (caracteres <= limitePasarela) {
+    if (caracteres <= despacho.limitePasarela) {
         salida.logea(destino);
-        partes[0] = texto;
+        despacho.partes[0] = texto;
     } else {
-        const int longitudParte = limitePasarela - 5;
+        const int longitudParte = despacho.limitePasarela - 5;
         numPartes = int((sinEspaciosFinales(texto) + longitudParte - 1) / longitudParte);
         salida.logea(destino + QStringLiteral(" en %1 partes").arg(numPartes));
         partirMensaje(texto, longitudParte, numPartes, ordenInverso);
@@ -95,7 +94,7 @@ void enviarMensaje(Intercambio &intercambio, const QString &pasarela, const QStr
         logging::escribirLog(prefijo, numero, mensaje, nombre);
 
     for (int k = 1; k <= numPartes; ++k) {
-        if (entrada->plantilla(intercambio, prefijo, numero, partes[k - 1]))
+        if (entrada->plantilla(intercambio, prefijo, numero, despacho.partes[k - 1]))
             intentarParte(intercambio);
         else if (!salida.cancelado())
             salida.logea(QStringLiteral("El mensaje no ha podido ser enviado"));

@@ -8,9 +8,15 @@ namespace Pasarelas {
 class Intercambio;
 
 // State of the message being sent, kept between calls.
-extern int limitePasarela; // characters per SMS of the gateway in use
-extern QStringList partes; // part k in partes[k - 1]; at least ten slots, older texts stay
-extern bool enviado;       // the current part was accepted; the send window's cancel sets it too
+struct EstadoDespacho {
+    // Characters per SMS of the gateway in use.
+    int limitePasarela = 0;
+    // Part k in partes[k - 1]; at least ten slots, older texts stay.
+    QStringList partes = QStringList(10);
+    // The current part was accepted; the send window's cancel sets it too.
+    bool enviado = false;
+};
+extern EstadoDespacho despacho;
 
 // Most attempts per part: the first and five retries.
 constexpr int reintentosMaximos = 5;

@@ -174,7 +174,7 @@ void frmEnvio::pulsarCerrar() {
 }
 
 void frmEnvio::cancelar() {
-    Pasarelas::enviado = true;
+    Pasarelas::despacho.enviado = true;
     cancelacion = true;
     // Closing the connection ends any wait at once, the pause between attempts included.
     if (intercambioActual)

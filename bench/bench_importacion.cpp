@@ -52,7 +52,7 @@ double ventana(const QString &ruta) {
     QElapsedTimer reloj;
     reloj.start();
     frmImportar importar;
-    importar.tipoImportacion = 2;
+    importar.tipoImportacion = Importacion::Tipo::Texto;
     importar.ficheroImportar = ruta;
     QEventLoop espera;
     QObject::connect(&importar, &frmImportar::importacionTerminada, &espera, &QEventLoop::quit);

@@ -43,11 +43,11 @@ void frmImportar::empezar() {
         emit importacionTerminada();
         return;
     }
-    const auto tipo = Importacion::Tipo(tipoImportacion);
-    Importacion::Fuente fuente = Importacion::leerFuente(tipo, ficheroImportar);
+    Importacion::Fuente fuente = Importacion::leerFuente(tipoImportacion, ficheroImportar);
     if (!fuente.error.isEmpty())
         anotar(fuente.error);
-    importador = std::make_unique<Importacion::Importador>(*arbol, tipo, std::move(fuente.entradas));
+    importador =
+        std::make_unique<Importacion::Importador>(*arbol, tipoImportacion, std::move(fuente.entradas));
     temporizador->start();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "addressbook/fuentes_importacion.h"
 #include "addressbook/ventana_registro_agenda.h"
 
 #include <memory>
@@ -19,8 +20,8 @@ public:
     explicit frmImportar(QWidget *padre = nullptr);
     ~frmImportar() override;
 
-    qint16 tipoImportacion = 0; // Importacion::Tipo: 1 version 1.x, 2 text, 3 version 2.x, 4 vCard, 5 CSV
-    QString ficheroImportar;    // the file; for kind 3 the folder of "contactos.lst"
+    Importacion::Tipo tipoImportacion = Importacion::Tipo::Texto;
+    QString ficheroImportar; // the file; for a version 2.x book the folder of "contactos.lst"
 
     // Appends a line to the log and scrolls to its end.
     void anotar(const QString &linea);

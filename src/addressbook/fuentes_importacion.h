@@ -9,7 +9,7 @@
 // the end and allocate no more entries than the bytes can hold.
 namespace Importacion {
 
-// The values of frmImportar::tipoImportacion.
+// The kinds of source, numbered as the import menu's commands.
 enum class Tipo : qint16 { Agenda1 = 1, Texto = 2, Agenda2 = 3, VCard = 4, Csv = 5 };
 
 // One entry of a source, its texts as read (decoded from Windows-1252, not trimmed):

@@ -17,6 +17,9 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QTcpSocket;
+namespace Importacion {
+enum class Tipo : qint16;
+}
 
 // The main window: the message being prepared, its recipients and every command.
 // The windows it opens see its message through MensajeEnCurso.
@@ -51,14 +54,14 @@ public:
     // was hidden, or to txtMensaje.
     void devolverFoco();
     // Commands of the buttons and menus. Each one that opens a window does so modally.
-    void btnEnviar_Click();  // Send: the message to the recipients
-    void mensajePrueba();    // Test message to the own number
-    void almacenar();        // Store the message for later
-    void almacenados();      // The stored messages
-    void editarAgenda();     // The address book editor
-    void opcionesBoton();    // Options, then the settings and colours are reloaded
-    void opcionesMenu();     // Options, nothing reloaded
-    void importar(int tipo); // 1 version 1.x book, 2 text file, 3 version 2.x book, 4 vCard, 5 CSV
+    void btnEnviar_Click(); // Send: the message to the recipients
+    void mensajePrueba();   // Test message to the own number
+    void almacenar();       // Store the message for later
+    void almacenados();     // The stored messages
+    void editarAgenda();    // The address book editor
+    void opcionesBoton();   // Options, then the settings and colours are reloaded
+    void opcionesMenu();    // Options, nothing reloaded
+    void importar(Importacion::Tipo tipo);
     void exportar(int tipo); // 1 text, 2 vCard
     void ayuda();
     void acercaDe();

@@ -36,11 +36,15 @@ void frmPrincipal::conectarComandos() {
     connect(mnuMensajesAlmacenados, &QAction::triggered, this, &frmPrincipal::almacenados);
     connect(mnuMensajesPrueba, &QAction::triggered, this, &frmPrincipal::mensajePrueba);
     connect(mnuAgendaEditar, &QAction::triggered, this, &frmPrincipal::editarAgenda);
-    connect(mnuAgendaImportarZarcel, &QAction::triggered, this, [this] { importar(1); });
-    connect(mnuAgendaImportarFicheroTexto, &QAction::triggered, this, [this] { importar(2); });
-    connect(mnuAgendaImportarZarcel2, &QAction::triggered, this, [this] { importar(3); });
-    connect(mnuAgendaImportarVCard, &QAction::triggered, this, [this] { importar(4); });
-    connect(mnuAgendaImportarCsv, &QAction::triggered, this, [this] { importar(5); });
+    connect(mnuAgendaImportarZarcel, &QAction::triggered, this,
+            [this] { importar(Importacion::Tipo::Agenda1); });
+    connect(mnuAgendaImportarFicheroTexto, &QAction::triggered, this,
+            [this] { importar(Importacion::Tipo::Texto); });
+    connect(mnuAgendaImportarZarcel2, &QAction::triggered, this,
+            [this] { importar(Importacion::Tipo::Agenda2); });
+    connect(mnuAgendaImportarVCard, &QAction::triggered, this,
+            [this] { importar(Importacion::Tipo::VCard); });
+    connect(mnuAgendaImportarCsv, &QAction::triggered, this, [this] { importar(Importacion::Tipo::Csv); });
     connect(mnuAgendaExportarFicheroTexto, &QAction::triggered, this, [this] { exportar(1); });
     connect(mnuAgendaExportarVCard, &QAction::triggered, this, [this] { exportar(2); });
     connect(mnuAyudaContenido, &QAction::triggered, this, &frmPrincipal::ayuda);
@@ -103,7 +107,7 @@ void frmPrincipal::opcionesMenu() {
     opciones.exec();
 }
 
-void frmPrincipal::importar(int tipo) {
+void frmPrincipal::importar(Importacion::Tipo tipo) {
     // The open dialog's title and filter, by kind.
     static const char16_t *const peticiones[][2]{
         {u"Agenda a importar...", u"Agenda version 1.x|zarcel.lst"},
@@ -111,8 +115,8 @@ void frmPrincipal::importar(int tipo) {
         {u"Agenda a importar...", u"Agenda version 2.x|contactos.lst"},
         {u"Fichero a importar...", u"Fichero vCard|*.vcf|Todos los ficheros|*.*"},
         {u"Fichero a importar...", u"Fichero CSV|*.csv|Todos los ficheros|*.*"}};
-    const bool agenda2 = tipo == 3;
-    const auto &[titulo, filtro] = peticiones[tipo - 1];
+    const bool agenda2 = tipo == Importacion::Tipo::Agenda2;
+    const auto &[titulo, filtro] = peticiones[int(tipo) - 1];
     QString fichero = Dialogos::abrirFichero(this, QString::fromUtf16(filtro), QString::fromUtf16(titulo),
                                              rutaAplicacion());
     if (recortarEspacios(fichero).isEmpty())
@@ -121,7 +125,7 @@ void frmPrincipal::importar(int tipo) {
     if (agenda2)
         fichero = fichero.left(qMax<qsizetype>(0, fichero.lastIndexOf(QDir::separator())));
     frmImportar ventana(this);
-    ventana.tipoImportacion = qint16(tipo);
+    ventana.tipoImportacion = tipo;
     ventana.ficheroImportar = fichero;
     ventana.exec();
     cargarAgenda();

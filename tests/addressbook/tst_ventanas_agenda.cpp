@@ -90,7 +90,7 @@ QString importarDesde(QAction *accion, const QString &fichero) {
 }
 
 frmImportar *importarTexto(frmImportar &ventana, const QString &fichero) {
-    ventana.tipoImportacion = 2;
+    ventana.tipoImportacion = Importacion::Tipo::Texto;
     ventana.ficheroImportar = fichero;
     ventana.show();
     return &ventana;

@@ -247,7 +247,7 @@ private slots:
                 // An import of no file: nothing to add, the book is saved as it was read.
                 const auto importarNada = [&](const auto &leer) {
                     frmImportar ventana(&principal);
-                    ventana.tipoImportacion = 2;
+                    ventana.tipoImportacion = Importacion::Tipo::Texto;
                     QSignalSpy terminada(&ventana, &frmImportar::importacionTerminada);
                     ventana.show(); // the book is read on the next turn of the event loop
                     leer([&] { return QTest::qWaitFor([&] { return !terminada.isEmpty(); }, 5000); });

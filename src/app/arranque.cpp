@@ -32,8 +32,12 @@ bool iniciarPrograma(Programa &programa, const QStringList &argumentos,
     programa.principal->cargarAgenda();
     programa.principal->preseleccionarPasarela();
     programa.principal->actualizarContadores();
+    QObject::connect(programa.bandeja.get(), &frmMinimizado::restaurarPedido, programa.principal.get(),
+                     &frmPrincipal::restaurar);
+    QObject::connect(programa.bandeja.get(), &frmMinimizado::arranqueOculto, programa.principal.get(),
+                     &frmPrincipal::terminarArranqueOculto);
     if (arrancarOculto(argumentos))
-        programa.bandeja->ocultarEnBandeja(programa.principal.get());
+        programa.bandeja->ocultarEnBandeja();
     else
         programa.principal->show();
     // Said once here: every save after this would otherwise fail without a word.

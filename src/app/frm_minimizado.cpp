@@ -2,7 +2,6 @@
 
 #include "app/arranque.h"
 #include "app/clics_bandeja.h"
-#include "app/frm_principal.h"
 #include "app/icono.h"
 #include "common/tiempos.h"
 #include "common/titulo.h"
@@ -50,7 +49,7 @@ frmMinimizado::frmMinimizado(QWidget *padre) : QWidget(padre) {
     clicsBloqueados = std::make_unique<ClicsBandeja>(icono);
     QCoreApplication::instance()->installNativeEventFilter(clicsBloqueados.get());
 
-    connect(mnuPrincipalAbrir, &QAction::triggered, this, &frmMinimizado::restaurar);
+    connect(mnuPrincipalAbrir, &QAction::triggered, this, &frmMinimizado::restaurarPedido);
     connect(mnuPrincipalCerrar, &QAction::triggered, this, [this] { cerrarPrograma(this); });
     connect(icono, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason motivo) {
         switch (motivo) {
@@ -85,21 +84,12 @@ void frmMinimizado::eventoBandeja(int numero) {
     if (numero == botonDerecho)
         mnuPrincipal->popup(QCursor::pos());
     else if (numero == botonIzquierdo)
-        restaurar();
+        emit restaurarPedido();
 }
 
-void frmMinimizado::restaurar() {
-    frmPrincipal *principal = ventanaPrincipal();
-    if (!principal || (principal->isVisible() && !principal->isMinimized()))
-        return;
-    principal->showNormal();
-    principal->activateWindow();
-    principal->devolverFoco();
-}
-
-void frmMinimizado::ocultarEnBandeja(frmPrincipal *principal) {
+void frmMinimizado::ocultarEnBandeja() {
     if (bandejaDisponible()) {
-        principal->minimizar();
+        emit arranqueOculto(true);
         return;
     }
     finEspera.setRemainingTime(tiempos().bandejaMs);
@@ -113,13 +103,7 @@ void frmMinimizado::comprobarBandeja() {
     esperaBandeja->stop();
     if (hayBandeja)
         ponerIconoBandeja(); // docks in the tray that has just appeared
-    frmPrincipal *principal = ventanaPrincipal();
-    if (!principal || principal->isVisible())
-        return;
-    if (hayBandeja)
-        principal->minimizar();
-    else
-        principal->showNormal(); // an icon in a taskbar that may not exist is no window at all
+    emit arranqueOculto(hayBandeja);
 }
 
 bool frmMinimizado::bandejaDisponible() {

@@ -8,7 +8,6 @@
 class ClicsBandeja;
 class QAction;
 class QTimer;
-class frmPrincipal;
 class QMenu;
 class QSystemTrayIcon;
 
@@ -27,11 +26,9 @@ public:
     void ponerIconoBandeja();
     void quitarIconoBandeja();
     void eventoBandeja(int numero);
-    void restaurar();
-    // The "--hide" start: hides `principal` in the tray. When the desktop has no tray
-    // yet (a login start can come before the panel), waits up to tiempos().bandejaMs
-    // for one to appear, then shows the window instead.
-    void ocultarEnBandeja(frmPrincipal *principal);
+    // The "--hide" start. When the desktop has no tray yet (a login start can come
+    // before the panel), waits up to tiempos().bandejaMs for one to appear.
+    void ocultarEnBandeja();
 
     QSystemTrayIcon *icono;
     QMenu *mnuPrincipal;
@@ -42,6 +39,12 @@ public:
     // program with no window and no icon: it is minimised instead.
     static bool bandejaDisponible();
     static void forzarBandeja(std::optional<bool> disponible); // test seam
+
+signals:
+    // Abrir or the left button: the main window comes back.
+    void restaurarPedido();
+    // The "--hide" start is decided: into the tray, or shown where there is none.
+    void arranqueOculto(bool hayBandeja);
 
 private:
     void comprobarBandeja();

@@ -30,8 +30,6 @@
 #include <QVBoxLayout>
 
 namespace {
-frmPrincipal *principalActual = nullptr;
-
 QPushButton *crearBoton(QWidget *padre, const char *nombre, const QString &texto, const QString &ayuda) {
     auto *boton = conNombre(new QPushButton(texto, padre), nombre);
     boton->setToolTip(ayuda);
@@ -58,12 +56,7 @@ void ponerColores(QWidget *control, QPalette::ColorRole fondo, const QColor &col
 }
 } // namespace
 
-frmPrincipal *ventanaPrincipal() {
-    return principalActual;
-}
-
 frmPrincipal::frmPrincipal(QWidget *padre) : QMainWindow(padre) {
-    principalActual = this;
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(tituloPrograma());
 
@@ -98,10 +91,7 @@ frmPrincipal::frmPrincipal(QWidget *padre) : QMainWindow(padre) {
     centrarEnPantalla(this);
 }
 
-frmPrincipal::~frmPrincipal() {
-    if (principalActual == this)
-        principalActual = nullptr;
-}
+frmPrincipal::~frmPrincipal() = default;
 
 void frmPrincipal::crearMenus() {
     auto menu = [this](const char *nombre, const QString &texto) {
@@ -374,6 +364,23 @@ void frmPrincipal::devolverFoco() {
     if (!control || control == this || !control->isEnabled())
         control = txtMensaje;
     control->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void frmPrincipal::restaurar() {
+    if (isVisible() && !isMinimized())
+        return;
+    showNormal();
+    activateWindow();
+    devolverFoco();
+}
+
+void frmPrincipal::terminarArranqueOculto(bool hayBandeja) {
+    if (isVisible())
+        return;
+    if (hayBandeja)
+        minimizar();
+    else
+        showNormal();
 }
 
 void frmPrincipal::closeEvent(QCloseEvent *evento) {

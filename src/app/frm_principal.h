@@ -53,6 +53,11 @@ public:
     // Gives the keyboard focus back to the control that had it when the window
     // was hidden, or to txtMensaje.
     void devolverFoco();
+    // Brings the window back from the tray or the taskbar, focus where it was.
+    void restaurar();
+    // The end of a "--hide" start; without a tray the window shows, since an icon in a
+    // taskbar that may not exist is no window at all.
+    void terminarArranqueOculto(bool hayBandeja);
     // Commands of the buttons and menus. Each one that opens a window does so modally.
     void btnEnviar_Click(); // Send: the message to the recipients
     void mensajePrueba();   // Test message to the own number
@@ -147,6 +152,3 @@ private:
     bool cierrePermitido = false;
     QTcpSocket *socket;
 };
-
-// The main window of the running program (nullptr before start-up and after shutdown).
-frmPrincipal *ventanaPrincipal();

@@ -152,7 +152,7 @@ private slots:
         // A hidden start that never finds a tray shows the window: a taskbar may not exist either.
         ventana.hide();
         tiempos().bandejaMs = 50;
-        programa.bandeja->ocultarEnBandeja(&ventana);
+        programa.bandeja->ocultarEnBandeja();
         QTRY_VERIFY(ventana.isVisible() && !ventana.isMinimized());
 
         // Closing the program from the tray closes an open dialog too.

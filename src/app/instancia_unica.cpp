@@ -32,8 +32,8 @@ bool InstanciaUnica::adquirir() {
     const QString causa = bloqueo->error() == QLockFile::PermissionError
                               ? QStringLiteral("sin permiso para crear")
                               : QStringLiteral("error al crear");
-    descripcionFallo = QStringLiteral("No se ha podido comprobar si hay otra instancia ejecutándose (%1 %2); "
-                                      "el programa arranca igualmente")
+    descripcionFallo = QStringLiteral("No se ha podido comprobar si hay otra instancia "
+                                      "ejecutándose (%1 %2); el programa arranca igualmente")
                            .arg(causa, QDir::toNativeSeparators(bloqueo->fileName()));
     return true;
 }

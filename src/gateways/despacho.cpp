@@ -69,8 +69,9 @@ void enviarMensaje(Intercambio &intercambio, const QString &pasarela, const QStr
         return;
     }
     if (!entrada || !entrada->plantilla) {
-        salida.logea(
-            QStringLiteral("La pasarela \"%1\" no está disponible: el mensaje no se ha enviado").arg(nombre));
+        salida.logea(QStringLiteral("La pasarela \"%1\" no está disponible: el mensaje "
+                                    "no se ha enviado")
+                         .arg(nombre));
         return;
     }
     despacho.limitePasarela = entrada->limite;

@@ -10,11 +10,10 @@ class PruebaAcerca : public QObject {
 private slots:
     // The help menu opens each window; Esc closes it from any of its controls.
     void abrirYCerrarConEsc() {
-        // clang-format off
-        const char *casos[][3]{{"mnuAyudaAbout", "frmAbout", "linkPagina(0)"}, {"mnuAyudaAbout", "frmAbout", "linkPagina(13)"},
-            {"mnuAyudaAbout", "frmAbout", "btnOK"}, {"mnuAyudaContenido", "frmAyuda", "txtAyuda"},
+        const char *casos[][3]{
+            {"mnuAyudaAbout", "frmAbout", "linkPagina(0)"}, {"mnuAyudaAbout", "frmAbout", "linkPagina(13)"},
+            {"mnuAyudaAbout", "frmAbout", "btnOK"},         {"mnuAyudaContenido", "frmAyuda", "txtAyuda"},
             {"mnuAyudaContenido", "frmAyuda", "btnCerrar"}, {nullptr, "frmCarajo", "txtCarajo"}};
-        // clang-format on
         EntornoPrueba entorno;
         frmPrincipal principal;
         for (const auto &[menu, nombre, foco] : casos) {

@@ -37,10 +37,11 @@ class PruebaAgenda : public QObject {
     Q_OBJECT
 private slots:
     void claveDeContacto() {
-        // clang-format off
-        const char *casos[][2]{{"Ana:34:600000000:0", "Ana|34|600000000|0"}, {"Ana:34:600000000:1", "Ana|34|600000000|1"},
-            {"Ana:34:6:-1", "Ana|34|6|1"}, {":::0", "|||0"}, {"Ana:34", "Ana|34||0"}};
-        // clang-format on
+        const char *casos[][2]{{"Ana:34:600000000:0", "Ana|34|600000000|0"},
+                               {"Ana:34:600000000:1", "Ana|34|600000000|1"},
+                               {"Ana:34:6:-1", "Ana|34|6|1"},
+                               {":::0", "|||0"},
+                               {"Ana:34", "Ana|34||0"}};
         for (const auto &[clave, partes] : casos) {
             const ClaveContacto c = ClaveContacto::desdeClave(QString::fromUtf8(clave));
             QCOMPARE(QStringList({c.nombre, c.prefijo, c.telefono, QString::number(c.envioReves)}).join(u'|'),
@@ -58,16 +59,18 @@ private slots:
         ArbolAgenda arbol;
         cargarArbolAgenda(arbol);
         QCOMPARE(contactosDe(arbol), QStringList{u"Ninguno/Ana:34:600000000:1/Ana:+34600000000"_s});
-        // clang-format off
-        QVERIFY(arbol .anadirContacto(ninguno, QString(30, u'n') + u":12345678901:"_s + QString(26, u'9') + u":0"_s) .isValid());
-        // clang-format on
+        QVERIFY(
+            arbol
+                .anadirContacto(ninguno, QString(30, u'n') + u":12345678901:"_s + QString(26, u'9') + u":0"_s)
+                .isValid());
         QVERIFY(grabarArbolAgenda(arbol));
         const QByteArray contactos = entorno.leerFichero(u"contacts.lst"_s);
         QCOMPARE(int(contactos.size()), 2 * 87);
-        // clang-format off
-        QCOMPARE(contactoClaro(contactos.left(87)), "Ana" + QByteArray(22, ' ') + "34        600000000" + QByteArray(16, ' ') + "Ninguno" + QByteArray(18, ' ') + "\xFF\xFF");
-        QCOMPARE(contactoClaro(contactos.mid(87)), QByteArray(25, 'n') + "1234567890" + QByteArray(25, '9') + "Ninguno" + QByteArray(18, ' ') + QByteArray(2, '\0'));
-        // clang-format on
+        QCOMPARE(contactoClaro(contactos.left(87)), "Ana" + QByteArray(22, ' ') + "34        600000000" +
+                                                        QByteArray(16, ' ') + "Ninguno" +
+                                                        QByteArray(18, ' ') + "\xFF\xFF");
+        QCOMPARE(contactoClaro(contactos.mid(87)), QByteArray(25, 'n') + "1234567890" + QByteArray(25, '9') +
+                                                       "Ninguno" + QByteArray(18, ' ') + QByteArray(2, '\0'));
         GrupoAgenda grupo = GrupoAgenda::leer(entorno.leerFichero(u"groups.lst"_s));
         Cifrado::cifrarGrupo(grupo);
         QCOMPARE(grupo.escribir(), "Ninguno" + QByteArray(18, ' '));
@@ -77,19 +80,21 @@ private slots:
     // the tree kept in their places.
     void idaYVueltaIdentica() {
         EntornoPrueba entorno;
-        // clang-format off
-        const QByteArray grupos = grupoCifrado(ninguno) + grupoCifrado(u"Amigos"_s) + grupoCifrado(u"Amigos"_s) + grupoCifrado(u"Señores: Pérez"_s);
-        // clang-format on
-        // clang-format off
-        const QByteArray contactos = contacto(u"Ana"_s, u"600000000"_s, u"Amigos"_s) + contacto(u"Luis"_s, u"7"_s, u"Perdidos"_s) + contacto(u"Ana"_s, u"600000000"_s, ninguno) + contacto(u"Eva:Mar"_s, u"1"_s, ninguno) + contactoCifrado(u"Pío"_s, u"3:4"_s, u"2"_s, ninguno) + contactoCifrado(u"Pep"_s, u"351"_s, u"900"_s, u"Señores: Pérez"_s, -1) + contacto(u"Zoe"_s, u"6"_s, ninguno);
-        // clang-format on
+        const QByteArray grupos = grupoCifrado(ninguno) + grupoCifrado(u"Amigos"_s) +
+                                  grupoCifrado(u"Amigos"_s) + grupoCifrado(u"Señores: Pérez"_s);
+        const QByteArray contactos =
+            contacto(u"Ana"_s, u"600000000"_s, u"Amigos"_s) + contacto(u"Luis"_s, u"7"_s, u"Perdidos"_s) +
+            contacto(u"Ana"_s, u"600000000"_s, ninguno) + contacto(u"Eva:Mar"_s, u"1"_s, ninguno) +
+            contactoCifrado(u"Pío"_s, u"3:4"_s, u"2"_s, ninguno) +
+            contactoCifrado(u"Pep"_s, u"351"_s, u"900"_s, u"Señores: Pérez"_s, -1) +
+            contacto(u"Zoe"_s, u"6"_s, ninguno);
         entorno.escribirFichero(u"groups.lst"_s, grupos);
         entorno.escribirFichero(u"contacts.lst"_s, contactos);
         ArbolAgenda arbol;
         cargarArbolAgenda(arbol);
-        // clang-format off
-        QCOMPARE(clavesEnOrden(arbol), QStringList({ninguno, u"Amigos"_s, u"Señores: Pérez"_s, u"Ana:34:600000000:0"_s, u"Pep:351:900:1"_s, u"Zoe:34:6:0"_s}));
-        // clang-format on
+        QCOMPARE(clavesEnOrden(arbol),
+                 QStringList({ninguno, u"Amigos"_s, u"Señores: Pérez"_s, u"Ana:34:600000000:0"_s,
+                              u"Pep:351:900:1"_s, u"Zoe:34:6:0"_s}));
         QCOMPARE(arbol.numeroApartados(), 5);
         QVERIFY(grabarArbolAgenda(arbol));
         QCOMPARE(entorno.leerFichero(u"groups.lst"_s), grupos);
@@ -99,13 +104,12 @@ private slots:
         QVERIFY(arbol.renombrarGrupo(arbol.buscar(u"Señores: Pérez"_s), u" Colegas "_s));
         arbol.borrar(arbol.buscar(u"Amigos"_s));
         QVERIFY(grabarArbolAgenda(arbol));
-        // clang-format off
-        QCOMPARE(entorno.leerFichero(u"groups.lst"_s), grupoCifrado(ninguno) + grupoCifrado(u"Amigos"_s) + grupoCifrado(u" Colegas "_s));
-        // clang-format on
+        QCOMPARE(entorno.leerFichero(u"groups.lst"_s),
+                 grupoCifrado(ninguno) + grupoCifrado(u"Amigos"_s) + grupoCifrado(u" Colegas "_s));
         QCOMPARE(entorno.leerFichero(u"contacts.lst"_s).left(4 * 87), contactos.mid(87, 4 * 87));
-        // clang-format off
-        QCOMPARE(entorno.leerFichero(u"contacts.lst"_s).mid(4 * 87), contactoCifrado(u"Pep"_s, u"351"_s, u"900"_s, u"Colegas"_s, -1) + contacto(u"Zoe"_s, u"6"_s, ninguno));
-        // clang-format on
+        QCOMPARE(entorno.leerFichero(u"contacts.lst"_s).mid(4 * 87),
+                 contactoCifrado(u"Pep"_s, u"351"_s, u"900"_s, u"Colegas"_s, -1) +
+                     contacto(u"Zoe"_s, u"6"_s, ninguno));
 
         // A book longer than one read of the file comes back whole.
         QByteArray largo;
@@ -121,18 +125,17 @@ private slots:
 
     // Rounded half to even, as the old program counted records.
     void cuentaAgenda1() {
-        // clang-format off
         const int casos[][2]{{0, 0}, {16, 0}, {17, 0}, {18, 1}, {34, 1}, {51, 2}, {85, 2}, {86, 3}};
-        // clang-format on
         for (const auto &[longitud, registros] : casos)
             QCOMPARE(int(leerAgenda1(QByteArray(longitud, 'x')).size()), registros);
     }
 
     void agenda1() {
         EntornoPrueba entorno;
-        // clang-format off
-        QByteArray datos = registroAgenda1(u"Ana"_s, u"600000000"_s) + registroAgenda1(u"Luis"_s, u"0612345"_s) + registroAgenda1(u"   "_s, u"611111111"_s) + registroAgenda1(u"A:na"_s, u"622222222"_s) + registroAgenda1(u" María"_s, u" 633 "_s) + registroAgenda1(u"Pepe"_s, u"644444444"_s);
-        // clang-format on
+        QByteArray datos =
+            registroAgenda1(u"Ana"_s, u"600000000"_s) + registroAgenda1(u"Luis"_s, u"0612345"_s) +
+            registroAgenda1(u"   "_s, u"611111111"_s) + registroAgenda1(u"A:na"_s, u"622222222"_s) +
+            registroAgenda1(u" María"_s, u" 633 "_s) + registroAgenda1(u"Pepe"_s, u"644444444"_s);
         datos.chop(14); // the last record, cut after 20 of its 34 bytes, still counts
         // No whole group record: "Ninguno" alone.
         entorno.escribirFichero(u"groups.lst"_s, grupoCifrado(u"Amigos"_s).left(24));
@@ -143,25 +146,28 @@ private slots:
                               u"No puede utilizar el signo ':' en el nombre: A:na"_s,
                               u"Se ha importado la entrada: María"_s,
                               u"La entrada está incompleta en el fichero: Pepe"_s}));
-        // clang-format off
-        QCOMPARE(contactosDe(arbol), QStringList({u"Ninguno/Ana:34:600000000:0/Ana:+34600000000"_s, u"Ninguno/María:34:633:0/María:+34633"_s}));
-        // clang-format on
+        QCOMPARE(contactosDe(arbol), QStringList({u"Ninguno/Ana:34:600000000:0/Ana:+34600000000"_s,
+                                                  u"Ninguno/María:34:633:0/María:+34633"_s}));
         QCOMPARE(entorno.ficheros(u"*.lst"_s),
                  QStringList({u"contacts.lst"_s, u"groups.lst"_s})); // made by the load
     }
 
     void texto() {
         const char *dos = "Se ha importado la entrada: Ana|Se ha importado la entrada: Luis";
-        // clang-format off
         const std::pair<QByteArray, const char *> casos[]{
-            {"Ana\r\n600000000\r\nLuis\r\n611111111\r\n", dos}, {"Ana\n600000000\nLuis\n611111111\n", dos},
-            {"Ana\r600000000\rLuis\r611111111\r", dos}, {"Ana\r\n600000000\r\nLuis\r\n611111111", dos},
+            {"Ana\r\n600000000\r\nLuis\r\n611111111\r\n", dos},
+            {"Ana\n600000000\nLuis\n611111111\n", dos},
+            {"Ana\r600000000\rLuis\r611111111\r", dos},
+            {"Ana\r\n600000000\r\nLuis\r\n611111111", dos},
             {"Ana\r\n600000000\r\nLuis\r\n", "Se ha importado la entrada: Ana"},
-            {"A:na\r\n600000000\r\nLuis\r\n611111111\r\n", "No puede utilizar el signo ':' en el nombre: A:na|Se ha importado la entrada: Luis"},
+            {"A:na\r\n600000000\r\nLuis\r\n611111111\r\n",
+             "No puede utilizar el signo ':' en el nombre: A:na|Se ha importado la entrada: Luis"},
             {"\r\nAna\r\n600000000\r\nLuis\r\n611111111\r\n", "El número de telefono Luis no es válido"},
-            {"Ana\r\n+34600\r\nLuis\r\n 0611 \r\n", "El número de telefono +34600 no es válido|El número de telefono  0611  no es válido"},
-            {" Mar\xED" "a \r\n 600 \r\n", "Se ha importado la entrada:  María "}};
-        // clang-format on
+            {"Ana\r\n+34600\r\nLuis\r\n 0611 \r\n",
+             "El número de telefono +34600 no es válido|El número de telefono  0611  no es válido"},
+            {" Mar\xED"
+             "a \r\n 600 \r\n",
+             "Se ha importado la entrada:  María "}};
         for (const auto &[datos, log] : casos) {
             EntornoPrueba entorno;
             ArbolAgenda arbol;
@@ -174,12 +180,13 @@ private slots:
     void agenda2() {
         EntornoPrueba entorno;
         entorno.escribirFichero(u"groups.lst"_s, grupoCifrado(ninguno) + grupoCifrado(u"Familia"_s));
-        // clang-format off
-        const QByteArray grupos = campoFijo(u"Amigos"_s, 25) + campoFijo(ninguno, 25) + campoFijo(u" Familia"_s, 25) + "resto";
-        // clang-format on
-        // clang-format off
-        const QByteArray contactos = registroContacto2(u"Ana"_s, u"600000000"_s, u"Amigos"_s) + registroContacto2(u"Luis"_s, u"611111111"_s, u"Trabajo"_s) + registroContacto2(u"Pepe"_s, u"06 x"_s, ninguno) + registroContacto2(u"A:na"_s, u"6"_s, ninguno) + registroContacto2(u"Eva"_s, u"644444444"_s, u"Familia"_s) + QByteArray(58, 'z');
-        // clang-format on
+        const QByteArray grupos =
+            campoFijo(u"Amigos"_s, 25) + campoFijo(ninguno, 25) + campoFijo(u" Familia"_s, 25) + "resto";
+        const QByteArray contactos =
+            registroContacto2(u"Ana"_s, u"600000000"_s, u"Amigos"_s) +
+            registroContacto2(u"Luis"_s, u"611111111"_s, u"Trabajo"_s) +
+            registroContacto2(u"Pepe"_s, u"06 x"_s, ninguno) + registroContacto2(u"A:na"_s, u"6"_s, ninguno) +
+            registroContacto2(u"Eva"_s, u"644444444"_s, u"Familia"_s) + QByteArray(58, 'z');
         ArbolAgenda arbol;
         QCOMPARE(importar(arbol, Tipo::Agenda2, leerAgenda2(contactos, grupos)),
                  QStringList({u"Ya existe una entrada con el nombre Familia"_s,
@@ -189,9 +196,9 @@ private slots:
                               u"No puede utilizar el signo ':' en el nombre: A:na"_s,
                               u"Se ha importado la entrada: Eva                      "_s}));
         QCOMPARE(arbol.clavesGrupos(), QStringList({ninguno, u"Familia"_s, u"Amigos"_s}));
-        // clang-format off
-        QCOMPARE(contactosDe(arbol), QStringList({u"Amigos/Ana:34:600000000:0/Ana:+34600000000"_s, u"Ninguno/Pepe:34:06 x:0/Pepe:+3406 x"_s, u"Familia/Eva:34:644444444:0/Eva:+34644444444"_s}));
-        // clang-format on
+        QCOMPARE(contactosDe(arbol), QStringList({u"Amigos/Ana:34:600000000:0/Ana:+34600000000"_s,
+                                                  u"Ninguno/Pepe:34:06 x:0/Pepe:+3406 x"_s,
+                                                  u"Familia/Eva:34:644444444:0/Eva:+34644444444"_s}));
     }
 
     void fuentesYSinNinguno() {
@@ -242,11 +249,13 @@ private slots:
     }
 
     void filtroPlataforma() {
-        // clang-format off
-        const char *casos[][2]{{"Fichero de texto|*.*", "Fichero de texto (*)"}, {"Agenda version 1.x|zarcel.lst", "Agenda version 1.x (zarcel.lst)"},
-            {"Fichero de texto|*.txt|", "Fichero de texto (*.txt)"}, {"Texto|*.txt|Todos|*.*", "Texto (*.txt);;Todos (*)"},
-            {"Texto|*.txt;*.csv", "Texto (*.txt *.csv)"}, {"Texto|*.txt|Huerfana", "Texto (*.txt)"}, {"", ""}};
-        // clang-format on
+        const char *casos[][2]{{"Fichero de texto|*.*", "Fichero de texto (*)"},
+                               {"Agenda version 1.x|zarcel.lst", "Agenda version 1.x (zarcel.lst)"},
+                               {"Fichero de texto|*.txt|", "Fichero de texto (*.txt)"},
+                               {"Texto|*.txt|Todos|*.*", "Texto (*.txt);;Todos (*)"},
+                               {"Texto|*.txt;*.csv", "Texto (*.txt *.csv)"},
+                               {"Texto|*.txt|Huerfana", "Texto (*.txt)"},
+                               {"", ""}};
         for (const auto &[filtro, esperado] : casos)
             QCOMPARE(Dialogos::filtroPlataforma(QString::fromUtf8(filtro)), QString::fromUtf8(esperado));
     }

@@ -19,9 +19,10 @@ const QString repetida = u"Ya existe una entrada con ese nombre"_s;
 // The editor over Ana and Beto in Amigos and Cris in Ninguno, opened from a main
 // window that lists a recipient. The files end in a partial record, which only a save drops.
 struct Editor : Escritorio {
-    // clang-format off
-    Editor() : Escritorio({ninguno, amigos}, {{u"Ana"_s, u"600000001"_s, amigos}, {u"Beto"_s, u"600000002"_s, amigos}, {u"Cris"_s, u"700000003"_s, ninguno, 0, u"44"_s}}) {
-        // clang-format on
+    Editor()
+        : Escritorio({ninguno, amigos}, {{u"Ana"_s, u"600000001"_s, amigos},
+                                         {u"Beto"_s, u"600000002"_s, amigos},
+                                         {u"Cris"_s, u"700000003"_s, ninguno, 0, u"44"_s}}) {
         principal.lstEnvio->addItem(u"#Ana"_s);
         agenda.show();
     }
@@ -103,7 +104,6 @@ private slots:
     void anadirContactosYGrupos() {
         Editor e;
         // name, prefix, number, warning, group (Amigos when none)
-        // clang-format off
         const char *rechazos[][5]{
             {"Ana:B", "", "abc", "No puede utilizar el signo ':' en el nombre"},
             {"   ", "", ":", "Debe escribir un nombre para poder añadirlo"},
@@ -112,7 +112,6 @@ private slots:
             {"Ana", "3:4", "600000000", "No puede utilizar el signo ':' en el prefijo"},
             {"Ana", "", "600000001", "Ya existe una entrada con ese nombre"},
             {"Eva", "", "5", "El grupo especificado no existe", "Trabajo"}};
-        // clang-format on
         for (int i = 0; i < 7; ++i) {
             const auto &[nombre, prefijo, telefono, aviso, grupo] = rechazos[i];
             e.agenda.txtPrefijo->setText(QString::fromUtf8(prefijo));
@@ -150,9 +149,8 @@ private slots:
         QTest::keyClick(&e.agenda, Qt::Key_Escape);
         QVERIFY(!e.agenda.isVisible() && e.grabado());
         QCOMPARE(e.principal.lstEnvio->count(), 0);
-        // clang-format off
-        QCOMPARE(textosDe(vista(&e.principal, "lstContactos")), QStringList({u"Ana"_s, u"Ana"_s, u"Beto"_s, u"Cris"_s, u"Dani"_s, u"Eva"_s}));
-        // clang-format on
+        QCOMPARE(textosDe(vista(&e.principal, "lstContactos")),
+                 QStringList({u"Ana"_s, u"Ana"_s, u"Beto"_s, u"Cris"_s, u"Dani"_s, u"Eva"_s}));
         QCOMPARE(textosDe(vista(&e.principal, "lstGrupo")).size(), 3);
     }
 
@@ -213,9 +211,10 @@ private slots:
 
         QTest::keyClick(&e.agenda, Qt::Key_Escape);
         QCOMPARE(e.entorno.leerFichero(u"groups.lst"_s), grupoCifrado(ninguno) + grupoCifrado(u"Colegas"_s));
-        // clang-format off
-        QCOMPARE(e.entorno.leerFichero(u"contacts.lst"_s), contactoCifrado(u"Ana"_s, u"34"_s, u"600000002"_s, ninguno, -1) + contactoCifrado(u"Dani"_s, u"34"_s, u"9"_s, u"Colegas"_s) + contactoCifrado(u"Cris"_s, u"44"_s, u"700000003"_s, u"Colegas"_s));
-        // clang-format on
+        QCOMPARE(e.entorno.leerFichero(u"contacts.lst"_s),
+                 contactoCifrado(u"Ana"_s, u"34"_s, u"600000002"_s, ninguno, -1) +
+                     contactoCifrado(u"Dani"_s, u"34"_s, u"9"_s, u"Colegas"_s) +
+                     contactoCifrado(u"Cris"_s, u"44"_s, u"700000003"_s, u"Colegas"_s));
     }
 
     // Only an order, even a cancelled edit or a refused addition, makes the editor
@@ -248,12 +247,13 @@ private slots:
         entorno.escribirFichero(u"v/lista.txt"_s, "Eva\r\n600000002\r\n");
         entorno.escribirFichero(u"v/CONTACTOS.LST"_s, registroContacto2(u"Pep"_s, u"600000003"_s, ninguno));
         frmPrincipal principal;
-        // clang-format off
         const std::tuple<QAction *, const char *, const char *, const char *, const char *> casos[]{
-            {principal.mnuAgendaImportarZarcel, "Agenda a importar...|Agenda version 1.x|zarcel.lst", "v/zarcel.lst", "v/zarcel.lst", "Ana"},
-            {principal.mnuAgendaImportarFicheroTexto, "Fichero a importar...|Fichero de texto|*.*", "v/lista.txt", "v/lista.txt", "Eva"},
-            {principal.mnuAgendaImportarZarcel2, "Agenda a importar...|Agenda version 2.x|contactos.lst", "v/CONTACTOS.LST", "v", "Pep                      "}};
-        // clang-format on
+            {principal.mnuAgendaImportarZarcel, "Agenda a importar...|Agenda version 1.x|zarcel.lst",
+             "v/zarcel.lst", "v/zarcel.lst", "Ana"},
+            {principal.mnuAgendaImportarFicheroTexto, "Fichero a importar...|Fichero de texto|*.*",
+             "v/lista.txt", "v/lista.txt", "Eva"},
+            {principal.mnuAgendaImportarZarcel2, "Agenda a importar...|Agenda version 2.x|contactos.lst",
+             "v/CONTACTOS.LST", "v", "Pep                      "}};
         for (const auto &[accion, peticion, elegido, fichero, nombre] : casos) {
             Dialogos::siguienteFichero(QDir::toNativeSeparators(entorno.ruta(QString::fromLatin1(elegido))));
             QString importado;
@@ -276,9 +276,8 @@ private slots:
                 QCOMPARE(ventanaModalDe([&accion = accion] { accion->trigger(); }), QString());
             }
         }
-        // clang-format off
-        QCOMPARE(clavesGuardadas(), QStringList({ninguno, u"Ana:34:600000000:0"_s, u"Eva:34:600000002:0"_s, u"Pep:34:600000003:0"_s}));
-        // clang-format on
+        QCOMPARE(clavesGuardadas(), QStringList({ninguno, u"Ana:34:600000000:0"_s, u"Eva:34:600000002:0"_s,
+                                                 u"Pep:34:600000003:0"_s}));
         QCOMPARE(textosDe(vista(&principal, "lstContactos")), QStringList({u"Ana"_s, u"Eva"_s, u"Pep"_s}));
     }
 
@@ -301,9 +300,8 @@ private slots:
             QCOMPARE(clavesGuardadas(), QStringList({ninguno, u"Ana:34:600000000:0"_s}));
         }
         QCOMPARE(terminada.count(), 3);
-        // clang-format off
-        QCOMPARE(una.txtLog->texto(), u"Se ha importado la entrada: Ana\r\n"_s + u"Ya existe una entrada con el nombre Ana\r\n"_s.repeated(2));
-        // clang-format on
+        QCOMPARE(una.txtLog->texto(), u"Se ha importado la entrada: Ana\r\n"_s +
+                                          u"Ya existe una entrada con el nombre Ana\r\n"_s.repeated(2));
 
         QByteArray pares;
         for (int i = 0; i < 40000; ++i)
@@ -395,9 +393,9 @@ private slots:
 
     void exportarDesdeElMenu() {
         // Exported in the file's order, not by group.
-        // clang-format off
-        Escritorio escritorio({ninguno, amigos}, {{u"Ana"_s, u"6"_s, amigos}, {u"María"_s, u"7"_s, ninguno, -1, u"44"_s}, {u"Luis"_s, u"8"_s, amigos}});
-        // clang-format on
+        Escritorio escritorio({ninguno, amigos}, {{u"Ana"_s, u"6"_s, amigos},
+                                                  {u"María"_s, u"7"_s, ninguno, -1, u"44"_s},
+                                                  {u"Luis"_s, u"8"_s, amigos}});
         auto &[entorno, principal] = escritorio;
         entorno.escribirFichero(u"salida.txt"_s, QByteArray(500, 'x')); // replaced whole
         frmExportar *exportadora = nullptr;
@@ -410,13 +408,14 @@ private slots:
                 log = exportadora->txtLog->texto();
             });
             principal.mnuAgendaExportarFicheroTexto->trigger();
-            // clang-format off
-            QCOMPARE(log, respuesta.isEmpty() ? u"No se exportara ninguna entrada"_s : u"Se ha exportado la entrada: Ana\r\nSe ha exportado la entrada: María\r\nSe ha exportado la entrada: Luis\r\n"_s);
-            // clang-format on
+            QCOMPARE(log,
+                     respuesta.isEmpty()
+                         ? u"No se exportara ninguna entrada"_s
+                         : u"Se ha exportado la entrada: Ana\r\nSe ha exportado la entrada: María\r\n"_s +
+                               u"Se ha exportado la entrada: Luis\r\n"_s);
         }
-        // clang-format off
-        QCOMPARE(entorno.leerFichero(u"salida.txt"_s), "Ana\r\n+346\r\nMar\xED" "a\r\n+447\r\nLuis\r\n+348\r\n"_ba);
-        // clang-format on
+        QCOMPARE(entorno.leerFichero(u"salida.txt"_s), "Ana\r\n+346\r\nMar\xED"
+                                                       "a\r\n+447\r\nLuis\r\n+348\r\n"_ba);
         const Dialogos::Peticion peticion = Dialogos::ultimaPeticion();
         QVERIFY(peticion.tipo == Dialogos::Peticion::Guardar && peticion.propietario == exportadora);
         QCOMPARE(peticion.titulo + u'|' + peticion.filtro, u"Fichero a exportar...|Fichero de texto|*.txt"_s);

@@ -27,10 +27,10 @@ private slots:
     void cleanup() { frmMinimizado::forzarBandeja(std::nullopt); }
 
     void primerArranque() {
-        // clang-format off
-        const QList<std::pair<QStringList, bool>> casos{{{u"--hide"_s}, true}, {{}, false}, {{u"--HIDE"_s}, false},
-            {{u"-hide"_s}, false}, {{u"--hide"_s, u"x"_s}, false}, {{u"--hide "_s}, false}};
-        // clang-format on
+        const QList<std::pair<QStringList, bool>> casos{
+            {{u"--hide"_s}, true},          {{}, false},
+            {{u"--HIDE"_s}, false},         {{u"-hide"_s}, false},
+            {{u"--hide"_s, u"x"_s}, false}, {{u"--hide "_s}, false}};
         for (const auto &[argumentos, oculto] : casos)
             QVERIFY2(arrancarOculto(argumentos) == oculto, qPrintable(argumentos.join(u' ')));
 
@@ -134,9 +134,8 @@ private slots:
         frmPrincipal &ventana = *programa.principal;
         ventana.ponerTextoMensaje(u"sigo aqui"_s);
         ventana.close();
-        // clang-format off
-        const int casos[][3]{{512, 0, 0}, {514, 0, 0}, {515, 0, 0}, {516, 0, 1}, {513, 1, 0}, {516, 1, 1}, {513, 1, 0}};
-        // clang-format on
+        const int casos[][3]{{512, 0, 0}, {514, 0, 0}, {515, 0, 0}, {516, 0, 1},
+                             {513, 1, 0}, {516, 1, 1}, {513, 1, 0}};
         for (const auto &[evento, visible, menu] : casos) {
             programa.bandeja->eventoBandeja(evento);
             QVERIFY2(ventana.isVisible() == bool(visible) &&

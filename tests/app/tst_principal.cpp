@@ -14,11 +14,17 @@ class PruebaPrincipal : public QObject {
 private slots:
     void partes() {
         // gateway, signature, letters, parts
-        // clang-format off
-        const std::tuple<const char *, const char *, int, const char *> casos[]{{"Amena", "", 130, "1"}, {"Amena", "", 131, "2"},
-            {"Amena", "", 250, "2"}, {"Amena", "", 251, "3"}, {"Amena", "  Juan Perez ", 125, "2"}, {"Amena", "Juan Perez", 120, "1"},
-            {"Amena", "          ", 130, "1"}, {"Movistar", "", 150, "1"}, {"Desconocida", "", 0, "0"}, {"Desconocida", "", 1, "??"}};
-        // clang-format on
+        const std::tuple<const char *, const char *, int, const char *> casos[]{
+            {"Amena", "", 130, "1"},
+            {"Amena", "", 131, "2"},
+            {"Amena", "", 250, "2"},
+            {"Amena", "", 251, "3"},
+            {"Amena", "  Juan Perez ", 125, "2"},
+            {"Amena", "Juan Perez", 120, "1"},
+            {"Amena", "          ", 130, "1"},
+            {"Movistar", "", 150, "1"},
+            {"Desconocida", "", 0, "0"},
+            {"Desconocida", "", 1, "??"}};
         for (const auto &[pasarela, firma, letras, partes] : casos)
             QCOMPARE(
                 textoPartes(QString(letras, u'a'), QString::fromLatin1(pasarela), QString::fromLatin1(firma)),
@@ -36,7 +42,8 @@ private slots:
         caja->setFocus();
         QTest::keyClicks(caja, QString(149, u'x'));
         QTest::keyClick(caja, Qt::Key_Return); // a break is no character
-        QCOMPARE(buscarControl<QLabel>(&ventana, u"lblCaracteres"_s)->text(), u"Número de carácteres: 149"_s);
+        const QLabel *caracteres = buscarControl<QLabel>(&ventana, u"lblCaracteres"_s);
+        QCOMPARE(caracteres->text(), u"Número de carácteres: 149"_s);
         QCOMPARE(ventana.lblPartes->text(), u"Partes: 1"_s);
         pasarela->setCurrentIndex(pasarela->findText(u"Amena"_s));
         QCOMPARE(ventana.lblPartes->text(), u"Partes: 2"_s);
@@ -83,10 +90,12 @@ private slots:
         ventana.cargarConfiguracion();
         ventana.preseleccionarPasarela();
         QCOMPARE(ventana.cmbPasarela->currentText(), u"GsmNet"_s);
-        // clang-format off
-        QCOMPARE(QList<QColor>({ventana.lblPartes->palette().color(QPalette::WindowText), ventana.lstEnvio->palette().color(QPalette::Text), ventana.txtMensaje->palette().color(QPalette::Base),
-                                ventana.Frame2->palette().color(QPalette::Window), ventana.btnAnadirGrupo->palette().color(QPalette::Button)}), QList<QColor>({Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::yellow}));
-        // clang-format on
+        QCOMPARE(QList<QColor>({ventana.lblPartes->palette().color(QPalette::WindowText),
+                                ventana.lstEnvio->palette().color(QPalette::Text),
+                                ventana.txtMensaje->palette().color(QPalette::Base),
+                                ventana.Frame2->palette().color(QPalette::Window),
+                                ventana.btnAnadirGrupo->palette().color(QPalette::Button)}),
+                 QList<QColor>({Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::yellow}));
         // A name the box does not offer leaves the box on one of its own entries.
         asignarCampo(propia.servidorNacionales, u"Lycos"_s);
         QVERIFY(grabarConfiguracion(propia));
@@ -97,10 +106,12 @@ private slots:
 
     void leerEntradas() {
         // entry -> kind|name|prefix|number
-        // clang-format off
-        const char *casos[][2]{{"#Casa", "0|Casa||"}, {"&Amigos   ", "1|Amigos||"}, {"@+34:600123456", "2||34|600123456"},
-            {"@+44: 6:7 ", "2||44| 6:7 "}, {"@+34", "2||34|"}, {"", "3|||"}};
-        // clang-format on
+        const char *casos[][2]{{"#Casa", "0|Casa||"},
+                               {"&Amigos   ", "1|Amigos||"},
+                               {"@+34:600123456", "2||34|600123456"},
+                               {"@+44: 6:7 ", "2||44| 6:7 "},
+                               {"@+34", "2||34|"},
+                               {"", "3|||"}};
         for (const auto &caso : casos) {
             const Destinatarios::Destinatario d = Destinatarios::leer(QString::fromUtf8(caso[0]));
             QCOMPARE(QStringList({QString::number(int(d.tipo)), d.nombre, d.prefijo, d.numero}).join(u'|'),
@@ -111,10 +122,13 @@ private slots:
     // The lists come from the book sorted without case, a tooltip on each contact; then
     // recipients are picked from them and typed, and taken off again.
     void listasYDestinatarios() {
-        // clang-format off
-        Escritorio escritorio({u"trabajo"_s, u"Amigos"_s, ninguno}, {{u"Beto"_s, u"600000002"_s, ninguno, -1}, {u"  Ana "_s, u"600000001"_s, u"Amigos"_s},
-            {u"Álvaro"_s, u"12345678901"_s, ninguno, 1}, {u"carlos"_s, u"0600"_s, ninguno}, {u"beto"_s, u"2147483647"_s, ninguno}, {u"Ana"_s, u"3"_s, ninguno}});
-        // clang-format on
+        Escritorio escritorio({u"trabajo"_s, u"Amigos"_s, ninguno},
+                              {{u"Beto"_s, u"600000002"_s, ninguno, -1},
+                               {u"  Ana "_s, u"600000001"_s, u"Amigos"_s},
+                               {u"Álvaro"_s, u"12345678901"_s, ninguno, 1},
+                               {u"carlos"_s, u"0600"_s, ninguno},
+                               {u"beto"_s, u"2147483647"_s, ninguno},
+                               {u"Ana"_s, u"3"_s, ninguno}});
         auto &[entorno, v] = escritorio;
         v.show();
         QAbstractItemView *contactos = vista(&v, "lstContactos");
@@ -124,10 +138,10 @@ private slots:
                                           QAbstractItemModelTester::FailureReportingMode::QtTest);
         // What was loaded stays when the file changes in place under the running program.
         entorno.escribirFichero(u"contacts.lst"_s, {});
-        // clang-format off
-        QCOMPARE(textosDe(contactos), QStringList({u"Álvaro"_s, u"Ana"_s, u"Ana"_s, u"Beto"_s, u"beto"_s, u"carlos"_s}));
-        QCOMPARE(textosDe(grupos), QStringList({u"Amigos"_s.leftJustified(25), ninguno.leftJustified(25), u"trabajo"_s.leftJustified(25)}));
-        // clang-format on
+        QCOMPARE(textosDe(contactos),
+                 QStringList({u"Álvaro"_s, u"Ana"_s, u"Ana"_s, u"Beto"_s, u"beto"_s, u"carlos"_s}));
+        QCOMPARE(textosDe(grupos), QStringList({u"Amigos"_s.leftJustified(25), ninguno.leftJustified(25),
+                                                u"trabajo"_s.leftJustified(25)}));
         // Only -1 is true.
         QVERIFY(tablaContactos.at(1).grupo == u"Amigos"_s && tablaContactos.at(0).envioReves &&
                 !tablaContactos.at(2).envioReves);
@@ -175,9 +189,11 @@ private slots:
         v.txtEnvio->setText(u"0600123456"_s);
         QTest::mouseClick(v.btnAnadirEsporadico, Qt::LeftButton);
         QCOMPARE(entorno.avisos.takeLast(), u"El número de teléfono contiene caracteres incorrectos"_s);
-        // clang-format off
-        QCOMPARE(textosDe(envio), QStringList({u"#carlos"_s, u"#Ana"_s, u"#Álvaro"_s, u"#Beto"_s, u"#beto"_s, u"&Amigos"_s.leftJustified(26), u"&Ninguno"_s.leftJustified(26), u"&trabajo"_s.leftJustified(26), u"@+34:600123456"_s, u"@+44:600123456"_s, u"@+34: 600123456 "_s}));
-        // clang-format on
+        QCOMPARE(textosDe(envio),
+                 QStringList({u"#carlos"_s, u"#Ana"_s, u"#Álvaro"_s, u"#Beto"_s, u"#beto"_s,
+                              u"&Amigos"_s.leftJustified(26), u"&Ninguno"_s.leftJustified(26),
+                              u"&trabajo"_s.leftJustified(26), u"@+34:600123456"_s, u"@+44:600123456"_s,
+                              u"@+34: 600123456 "_s}));
 
         // Double click and the popup's orders take entries off the list.
         dobleClic(envio, 1);

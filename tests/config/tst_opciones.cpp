@@ -47,10 +47,13 @@ private slots:
     void proxySoloSiSeUsa() {
         const QString sinProxy = u"Debe especificar un proxy a utilizar"_s;
         // use the proxy, proxy, port, warning (none: saved and closed)
-        // clang-format off
-        const std::tuple<bool, QString, QString, QString> casos[]{{true, {}, u"8080"_s, sinProxy}, {true, {}, {}, sinProxy},
-            {true, u"proxy.local"_s, {}, u"Debe especificar el puerto a utilizar"_s}, {true, u" "_s, u" "_s, {}}, {true, u"proxy.local"_s, u"abc"_s, {}}, {false, {}, {}, {}}};
-        // clang-format on
+        const std::tuple<bool, QString, QString, QString> casos[]{
+            {true, {}, u"8080"_s, sinProxy},
+            {true, {}, {}, sinProxy},
+            {true, u"proxy.local"_s, {}, u"Debe especificar el puerto a utilizar"_s},
+            {true, u" "_s, u" "_s, {}},
+            {true, u"proxy.local"_s, u"abc"_s, {}},
+            {false, {}, {}, {}}};
         for (const auto &[usarProxy, proxy, puerto, mensaje] : casos) {
             EntornoPrueba entorno;
             QVERIFY(grabarConfiguracion(Configuracion::porDefecto()));

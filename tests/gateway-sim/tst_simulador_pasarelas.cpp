@@ -24,17 +24,25 @@ class PruebaSimuladorPasarelas : public QObject {
 private slots:
     // gateway, bytes of its correct request, what replaces them, the problem named
     void formularioErroneo() {
-        // clang-format off
-        const char *casos[][4]{{"Amena", "SALUDOS", "SALUDOZ", "el campo combocategoria no vale"}, {"Amena", "testcookie\r\n", "testcookiX\r\n", "WEBSMS_TEST_COOKIE"},
-            {"Movistar", "MOVISTAR0001;idioma=es\r\n", "MOVISTAR0002;idioma=es\r\n", "cookie de sesión"}, {"Movistar", "$Version=\"1\"", "$Version=\"2\"", "Cookie2"},
-            {"PanoramaActual", "idioma=es\r\n\r\n", "idioma=en\r\n\r\n", "el cuerpo no termina"}, {"GsmNet", "Host: envios.gsmnet.es\r\n", "Host: envios.gsmnet.es\r\nCookie: a=1\r\n", "no usa cookies"},
-            {"Navegalia", "ofiweb/sms", "ofiweb/SMS", "Referer"}, {"WebServicio", "webservicio.galeon.com", "webservicio.geocities.com", "Referer"},
-            {"GsmNet", "Host: envios.gsmnet.es", "Host: www.gsmnet.es", "Host"}, {"Navegalia", "POST /cgi-bin", "GET /cgi-bin", "el método no es POST"},
-            {"SMSYes", "+tal%2C", " tal,", "no está codificado"}, {"WebServicio", "&mensaje=%BFQu%E9+tal%2C+%D1and%FA%3F", "&mensaje=", "está vacío"},
-            {"GsmNet", "&B1=Enviar+Mensaje", "&B2=Enviar+Mensaje", "en ese orden"}, {"Amena", "Content-length: 88", "Content-length: 87", "tras el cuerpo"},
+        const char *casos[][4]{
+            {"Amena", "SALUDOS", "SALUDOZ", "el campo combocategoria no vale"},
+            {"Amena", "testcookie\r\n", "testcookiX\r\n", "WEBSMS_TEST_COOKIE"},
+            {"Movistar", "MOVISTAR0001;idioma=es\r\n", "MOVISTAR0002;idioma=es\r\n", "cookie de sesión"},
+            {"Movistar", "$Version=\"1\"", "$Version=\"2\"", "Cookie2"},
+            {"PanoramaActual", "idioma=es\r\n\r\n", "idioma=en\r\n\r\n", "el cuerpo no termina"},
+            {"GsmNet", "Host: envios.gsmnet.es\r\n", "Host: envios.gsmnet.es\r\nCookie: a=1\r\n",
+             "no usa cookies"},
+            {"Navegalia", "ofiweb/sms", "ofiweb/SMS", "Referer"},
+            {"WebServicio", "webservicio.galeon.com", "webservicio.geocities.com", "Referer"},
+            {"GsmNet", "Host: envios.gsmnet.es", "Host: www.gsmnet.es", "Host"},
+            {"Navegalia", "POST /cgi-bin", "GET /cgi-bin", "el método no es POST"},
+            {"SMSYes", "+tal%2C", " tal,", "no está codificado"},
+            {"WebServicio", "&mensaje=%BFQu%E9+tal%2C+%D1and%FA%3F", "&mensaje=", "está vacío"},
+            {"GsmNet", "&B1=Enviar+Mensaje", "&B2=Enviar+Mensaje", "en ese orden"},
+            {"Amena", "Content-length: 88", "Content-length: 87", "tras el cuerpo"},
             {"WebServicio", "urlencoded\r\n", "urlencoded\r\nContent-length: 0\r\n", "GET no lleva"},
-            {"SMSYes", "Host: sms.smsyes.com\r\n", "Host: sms.smsyes.com\r\nProxy-Authorization: Basic YTpi\r\n", "Proxy-Authorization"}};
-        // clang-format on
+            {"SMSYes", "Host: sms.smsyes.com\r\n",
+             "Host: sms.smsyes.com\r\nProxy-Authorization: Basic YTpi\r\n", "Proxy-Authorization"}};
         for (const auto &[pasarela, cambiar, por, problema] : casos) {
             BancoPasarela banco;
             const Simulador::SimuladorPasarelas &simulador = banco.simulador;

@@ -23,15 +23,19 @@ class PruebaDespacho : public QObject {
 private slots:
     void partir() {
         const QString a = QString(125, u'a');
-        // clang-format off
-        const Particion casos[]{{{}, QString(130, u'a'), false, {QString(130, u'a')}}, {{}, QString(131, u'a'), false, {u"(1/2)"_s + a, u"(2/2)aaaaaa"_s}},
-            {{}, QString(250, u'a'), false, {u"(1/2)"_s + a, u"(2/2)"_s + a}}, {u"Yo:"_s, u"Hola"_s, false, {u"Yo:Hola"_s}},
+        const Particion casos[]{
+            {{}, QString(130, u'a'), false, {QString(130, u'a')}},
+            {{}, QString(131, u'a'), false, {u"(1/2)"_s + a, u"(2/2)aaaaaa"_s}},
+            {{}, QString(250, u'a'), false, {u"(1/2)"_s + a, u"(2/2)"_s + a}},
+            {u"Yo:"_s, u"Hola"_s, false, {u"Yo:Hola"_s}},
             {u"Yo:"_s, QString(128, u'a'), false, {u"(1/2)Yo:"_s + QString(122, u'a'), u"(2/2)aaaaaa"_s}},
             {{}, QString(250, u'a') + u"     "_s, false, {u"(1/2)"_s + a, u"(2/2)"_s + a}},
             // 249 characters without the line breaks, 253 with them: three parts, all labelled "/3".
-            {{}, QString(124, u'a') + u"\r\n"_s + QString(124, u'b') + u"\r\nc"_s, false, {u"(1/3)"_s + QString(124, u'a'), u"(2/3)"_s + QString(124, u'b'), u"(3/3)c"_s}},
+            {{},
+             QString(124, u'a') + u"\r\n"_s + QString(124, u'b') + u"\r\nc"_s,
+             false,
+             {u"(1/3)"_s + QString(124, u'a'), u"(2/3)"_s + QString(124, u'b'), u"(3/3)c"_s}},
             {{}, QString(260, u'a'), true, {u"(3/3)aaaaaaaaaa"_s, u"(2/3)"_s + a, u"(1/3)"_s + a}}};
-        // clang-format on
         for (const Particion &caso : casos) {
             BancoPasarela banco;
             asignarCampo(configuracion.firma, caso.firma);

@@ -76,18 +76,32 @@ private slots:
     // server closed or the answer time ran out.
     void respuesta() {
         const QString ok = u"HTTP/1.0 200 OK\r\r\n\r\r\nOK"_s;
-        // clang-format off
         const Caso casos[]{
-            {{"HTTP/1.0 200 OK\r\n\r\nmessage has been sent"}, F::cerrar, u"SENT"_s, false, u"HTTP/1.0 200 OK\r\r\n\r\r\nmessage has been sent"_s}, // distinta caja
-            {{"HTTP/1.0 302\r\nLocation: /envios/enviado.htm\r\n"}, F::cerrar, u"/envios/enviado.htm"_s, true, u"HTTP/1.0 302\r\r\nLocation: /envios/enviado.htm\r\r\n"_s}, // en una cabecera
-            {{"A\nB\r\ncon \xE9xito \x80"}, F::cerrar, u"con éxito €"_s, true, u"A\r\nB\r\r\ncon éxito €"_s}, // saltos LF y acentos
+            {{"HTTP/1.0 200 OK\r\n\r\nmessage has been sent"},
+             F::cerrar,
+             u"SENT"_s,
+             false,
+             u"HTTP/1.0 200 OK\r\r\n\r\r\nmessage has been sent"_s}, // distinta caja
+            {{"HTTP/1.0 302\r\nLocation: /envios/enviado.htm\r\n"},
+             F::cerrar,
+             u"/envios/enviado.htm"_s,
+             true,
+             u"HTTP/1.0 302\r\r\nLocation: /envios/enviado.htm\r\r\n"_s}, // en una cabecera
+            {{"A\nB\r\ncon \xE9xito \x80"},
+             F::cerrar,
+             u"con éxito €"_s,
+             true,
+             u"A\r\nB\r\r\ncon éxito €"_s},                                        // saltos LF y acentos
             {{"HTTP/1.0 200 OK\r\n\r\n", "O", "K"}, F::cerrar, u"OK"_s, true, ok}, // trozos antes del cierre
-            {{}, F::mantener, u"OK"_s, false, u""_s}, // nunca contesta
-            {{"HTTP/1.0 200 OK\r\n\r\nOK"}, F::mantener, u"OK"_s, true, ok}, // nunca cierra
-            {{"HTTP/1.0 200 OK\r\n\r\nO", "K"}, F::reiniciar, u"OK"_s, true, ok}, // reinicio a medias
-            {{"OK" + QByteArray(2 * Intercambio::limiteRespuesta, 'x')}, F::cerrar, u"OK"_s, true, u"OK"_s + QString(Intercambio::limiteRespuesta - 2, u'x')}, // enorme
+            {{}, F::mantener, u"OK"_s, false, u""_s},                              // nunca contesta
+            {{"HTTP/1.0 200 OK\r\n\r\nOK"}, F::mantener, u"OK"_s, true, ok},       // nunca cierra
+            {{"HTTP/1.0 200 OK\r\n\r\nO", "K"}, F::reiniciar, u"OK"_s, true, ok},  // reinicio a medias
+            {{"OK" + QByteArray(2 * Intercambio::limiteRespuesta, 'x')},
+             F::cerrar,
+             u"OK"_s,
+             true,
+             u"OK"_s + QString(Intercambio::limiteRespuesta - 2, u'x')}, // enorme
         };
-        // clang-format on
         for (const Caso &caso : casos) {
             BancoPasarela banco;
             ServidorGuionado servidor;

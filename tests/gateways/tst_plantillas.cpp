@@ -37,16 +37,71 @@ private slots:
     void peticionesEnElCable() {
         const QByteArray cabecera("Connection: Close\r\nUser-Agent: Mozilla/4.7 [en] (Linux; U)\r\nHost: ");
         const QByteArray tipo("Content-type: application/x-www-form-urlencoded\r\n");
-        // clang-format off
         const std::pair<const char *, QByteArray> casos[]{
-            {"Amena", "POST /freesms/sendsms.html HTTP/1.0\r\nReferer: http://sms.amena.es/freesms/vuoto.html\r\n" + cabecera + "sms.amena.es\r\nCookie: JSESSIONID=amena0001;idioma=es;WEBSMS_TEST_COOKIE=testcookie\r\nCookie2: $Version=\"1\"\r\n" + tipo + "Content-length: 70\r\n\r\nfrom=&cook=true&numero=600000001&msg=Hola+mundo&combocategoria=SALUDOS\r\n\r\n"},
-            {"Navegalia", "POST /cgi-bin/cgi-nav HTTP/1.0\r\nReferer: http://www.navegalia.com/portal/ofiweb/sms/texto.htm\r\n" + cabecera + "sms.navegalia.com\r\n" + tipo + "Content-length: 58\r\n\r\ntNumber=600000001&nAddress=y\xF6@example.com&mBody=Hola+mundo\r\n\r\n"},
-            {"PanoramaActual", "POST /sms/sms.pl HTTP/1.0\r\nReferer: http://sms.panoramaactual.com/sms/\r\n" + cabecera + "sms.panoramaactual.com\r\nCookie: PANORAMA_SESION=panorama0001;idioma=es\r\nCookie2: $Version=\"1\"\r\n" + tipo + "Content-length: 97\r\n\r\nNUM=600000001&resto=120&MSG=Hola+mundo&Enviar=+++Enviar+++&PANORAMA_SESION=panorama0001;idioma=es\r\n\r\n"},
-            {"WebServicio", "GET /servicios/gsmmoviles/enviarmensaje.phtml?correoenvia=y\xF6@example.com&numero=600000001&mensaje=Hola+mundo HTTP/1.0\r\nReferer: http://webservicio.galeon.com/sms/index.html\r\n" + cabecera + "www.webservicio.net\r\n" + tipo + "\r\n\r\n"},
-            {"Movistar", "POST /confirmacion_envio.asp HTTP/1.0\r\nReferer: http://sms.movistar.es/enviar_mensajes.asp\r\n" + cabecera + "sms.movistar.es\r\nCookie: ASPSESSIONIDQQGQGRST=MOVISTAR0001;idioma=es\r\nCookie2: $Version=\"1\"\r\n" + tipo + "Content-length: 131\r\n\r\nnocache=01%2F14%2F01+13%3A56%3A12+PM&confirmacion=1&telefono=600000001&email=y\xF6@example.com&mensaje_texto=Hola+mundo&caracteres=125\r\n\r\n"},
-            {"GsmNet", "POST /encolatodos.pl HTTP/1.0\r\nReferer: http://www.gsmnet.es/envios/input.plx\r\n" + cabecera + "envios.gsmnet.es\r\n" + tipo + "Content-length: 69\r\n\r\npref=600&tel=000001&CharCount=19&mensaje=Hola+mundo&B1=Enviar+Mensaje\r\n\r\n"},
-            {"SMSYes", "POST /cgi-bin/slanje.exe HTTP/1.0\r\nReferer: http://www.smsyes.com/send.html\r\n" + cabecera + "sms.smsyes.com\r\n" + tipo + "Content-length: 73\r\n\r\nnetwork=32&phonenum=34600000001&message=Hola+mundo&char=85&from=.&B1=Send\r\n\r\n"}};
-        // clang-format on
+            {"Amena", "POST /freesms/sendsms.html HTTP/1.0\r\n"
+                      "Referer: http://sms.amena.es/freesms/vuoto.html\r\n" +
+                          cabecera +
+                          "sms.amena.es\r\n"
+                          "Cookie: JSESSIONID=amena0001;idioma=es;WEBSMS_TEST_COOKIE=testcookie\r\n"
+                          "Cookie2: $Version=\"1\"\r\n" +
+                          tipo +
+                          "Content-length: 70\r\n"
+                          "\r\n"
+                          "from=&cook=true&numero=600000001&msg=Hola+mundo&combocategoria=SALUDOS\r\n"
+                          "\r\n"},
+            {"Navegalia", "POST /cgi-bin/cgi-nav HTTP/1.0\r\n"
+                          "Referer: http://www.navegalia.com/portal/ofiweb/sms/texto.htm\r\n" +
+                              cabecera + "sms.navegalia.com\r\n" + tipo +
+                              "Content-length: 58\r\n"
+                              "\r\n"
+                              "tNumber=600000001&nAddress=y\xF6@example.com&mBody=Hola+mundo\r\n"
+                              "\r\n"},
+            {"PanoramaActual", "POST /sms/sms.pl HTTP/1.0\r\n"
+                               "Referer: http://sms.panoramaactual.com/sms/\r\n" +
+                                   cabecera +
+                                   "sms.panoramaactual.com\r\n"
+                                   "Cookie: PANORAMA_SESION=panorama0001;idioma=es\r\n"
+                                   "Cookie2: $Version=\"1\"\r\n" +
+                                   tipo +
+                                   "Content-length: 97\r\n"
+                                   "\r\n"
+                                   "NUM=600000001&resto=120&MSG=Hola+mundo&Enviar=+++Enviar+++&PANORAMA_"
+                                   "SESION=panorama0001;idioma=es\r\n"
+                                   "\r\n"},
+            {"WebServicio", "GET "
+                            "/servicios/gsmmoviles/"
+                            "enviarmensaje.phtml?correoenvia=y\xF6@example.com&numero=600000001&mensaje=Hola+"
+                            "mundo HTTP/1.0\r\n"
+                            "Referer: http://webservicio.galeon.com/sms/index.html\r\n" +
+                                cabecera + "www.webservicio.net\r\n" + tipo +
+                                "\r\n"
+                                "\r\n"},
+            {"Movistar", "POST /confirmacion_envio.asp HTTP/1.0\r\n"
+                         "Referer: http://sms.movistar.es/enviar_mensajes.asp\r\n" +
+                             cabecera +
+                             "sms.movistar.es\r\n"
+                             "Cookie: ASPSESSIONIDQQGQGRST=MOVISTAR0001;idioma=es\r\n"
+                             "Cookie2: $Version=\"1\"\r\n" +
+                             tipo +
+                             "Content-length: 131\r\n"
+                             "\r\n"
+                             "nocache=01%2F14%2F01+13%3A56%3A12+PM&confirmacion=1&telefono=600000001&email="
+                             "y\xF6@example.com&mensaje_texto=Hola+mundo&caracteres=125\r\n"
+                             "\r\n"},
+            {"GsmNet", "POST /encolatodos.pl HTTP/1.0\r\n"
+                       "Referer: http://www.gsmnet.es/envios/input.plx\r\n" +
+                           cabecera + "envios.gsmnet.es\r\n" + tipo +
+                           "Content-length: 69\r\n"
+                           "\r\n"
+                           "pref=600&tel=000001&CharCount=19&mensaje=Hola+mundo&B1=Enviar+Mensaje\r\n"
+                           "\r\n"},
+            {"SMSYes", "POST /cgi-bin/slanje.exe HTTP/1.0\r\n"
+                       "Referer: http://www.smsyes.com/send.html\r\n" +
+                           cabecera + "sms.smsyes.com\r\n" + tipo +
+                           "Content-length: 73\r\n"
+                           "\r\n"
+                           "network=32&phonenum=34600000001&message=Hola+mundo&char=85&from=.&B1=Send\r\n"
+                           "\r\n"}};
         for (const auto &[pasarela, directa] : casos)
             for (const QString &usuario : {u"directo"_s, QString(), u" toño "_s}) {
                 BancoPasarela banco;
@@ -65,13 +120,22 @@ private slots:
 
     void recogerCookies() {
         // answer -> cookies
-        // clang-format off
-        const char *casos[][2]{{"HTTP/1.1 200 OK\r\nSet-Cookie: SID=abc; path=/\r\nSet-Cookie: lang=es; expires=Thu, 01 Jan 2030 00:00:00 GMT\r\n\r\n<html>", "SID=abc;lang=es"},
-            {"HTTP/1.1 200 OK\r\nset-cookie: x=1; path=/\r\n\r\n", "x=1"}, {"Set-Cookie:x=1;\r\n", "=1"}, {"HTTP/1.1 200 OK\r\nServer: x\r\n\r\n<html>;</html>", ""},
-            {"HTTP/1.1 200 OK\r\nX-Cookie: a=1; b\r\n\r\n", "a=1"}, {"HTTP/1.1 200 OK\r\nX-cookie: a=1; b\r\n\r\n", ""}, {"Cookie: a=1; x\r\nCookie: b=2;\r\n", "a=1;b=2"},
-            {"Set-Cookie: SID=abc\r\nServer: x\r\n\r\n", "SID=abc"}, {"HTTP/1.1 200 OK\r\nSet-Cookie: SID=abc", "SID=abc"}, {"Cookie: a=1\r\nServer: x", "a=1"},
-            {"Set-Cookie: a=1\r\nX: y; z\r\n", "a=1\r\nX: y"}, {"Set-Cookie: ;\r\n", ";"}, {"Set-Cookie: a=1; p\nSet-Cookie: b=2; q\n", "a=1;b=2"}, {"Set-Cookie:", ";"}};
-        // clang-format on
+        const char *casos[][2]{{"HTTP/1.1 200 OK\r\nSet-Cookie: SID=abc; path=/\r\nSet-Cookie: lang=es; "
+                                "expires=Thu, 01 Jan 2030 00:00:00 GMT\r\n\r\n<html>",
+                                "SID=abc;lang=es"},
+                               {"HTTP/1.1 200 OK\r\nset-cookie: x=1; path=/\r\n\r\n", "x=1"},
+                               {"Set-Cookie:x=1;\r\n", "=1"},
+                               {"HTTP/1.1 200 OK\r\nServer: x\r\n\r\n<html>;</html>", ""},
+                               {"HTTP/1.1 200 OK\r\nX-Cookie: a=1; b\r\n\r\n", "a=1"},
+                               {"HTTP/1.1 200 OK\r\nX-cookie: a=1; b\r\n\r\n", ""},
+                               {"Cookie: a=1; x\r\nCookie: b=2;\r\n", "a=1;b=2"},
+                               {"Set-Cookie: SID=abc\r\nServer: x\r\n\r\n", "SID=abc"},
+                               {"HTTP/1.1 200 OK\r\nSet-Cookie: SID=abc", "SID=abc"},
+                               {"Cookie: a=1\r\nServer: x", "a=1"},
+                               {"Set-Cookie: a=1\r\nX: y; z\r\n", "a=1\r\nX: y"},
+                               {"Set-Cookie: ;\r\n", ";"},
+                               {"Set-Cookie: a=1; p\nSet-Cookie: b=2; q\n", "a=1;b=2"},
+                               {"Set-Cookie:", ";"}};
         for (const auto &[respuesta, cookies] : casos) {
             QString texto = QString::fromLatin1(respuesta);
             QCOMPARE(Pasarelas::recogerCookies(texto), QString::fromLatin1(cookies));
@@ -100,9 +164,8 @@ private slots:
     // or at once when the user cancels; Amena goes on with its fixed cookie alone.
     void cookieQueNuncaLlega() {
         // gateway, cancel after this many requests (0: never), connections made
-        // clang-format off
-        const std::tuple<QString, int, int> casos[]{{u"PanoramaActual"_s, 0, 5}, {u"Movistar"_s, 0, 5}, {u"Movistar"_s, 2, 2}, {u"Amena"_s, 0, 1}};
-        // clang-format on
+        const std::tuple<QString, int, int> casos[]{
+            {u"PanoramaActual"_s, 0, 5}, {u"Movistar"_s, 0, 5}, {u"Movistar"_s, 2, 2}, {u"Amena"_s, 0, 1}};
         for (const auto &[pasarela, cancelarTras, conexiones] : casos) {
             BancoPasarela banco;
             banco.simulador.opciones.sinCookies = true;

@@ -29,10 +29,10 @@ struct Banco : Escritorio {
     Simulador::SimuladorPasarelas simulador;
 
     Banco()
-        // clang-format off
-        : Escritorio({ninguno, u"Amigos"_s}, {{u"Ana"_s, u"600000001"_s, u"Amigos"_s}, {u"Luis"_s, u"600000002"_s, u"Amigos"_s},
-                     {u"Eva"_s, u"600000003"_s, ninguno}, {u"Ana"_s, u"600000004"_s, ninguno}}) {
-        // clang-format on
+        : Escritorio({ninguno, u"Amigos"_s}, {{u"Ana"_s, u"600000001"_s, u"Amigos"_s},
+                                              {u"Luis"_s, u"600000002"_s, u"Amigos"_s},
+                                              {u"Eva"_s, u"600000003"_s, ninguno},
+                                              {u"Ana"_s, u"600000004"_s, ninguno}}) {
         simulador.iniciar();
         Configuracion propia = Configuracion::porDefecto();
         propia.usarProxy = propia.usarLog = -1;
@@ -70,14 +70,17 @@ private slots:
     void destinatarios() {
         const QString amigos = u"Amigos                   "_s;
         // list; contact, group, typed number selected; numbers the gateway gets
-        // clang-format off
         const std::tuple<QStringList, QStringList, QStringList> casos[]{
             // Both entries named Ana, then the group (Ana again), then the typed number.
-            {{u"#Ana"_s, u"&Amigos                  "_s, u"@+34:600000009"_s}, {u"Eva"_s, {}, {}}, {u"600000001"_s, u"600000004"_s, u"600000001"_s, u"600000002"_s, u"600000009"_s}},
-            {{u"#ana"_s, u"@600000009"_s}, {{}, {}, {}}, {}}, {{}, {u"Ana"_s, {}, {}}, {u"600000001"_s, u"600000004"_s}},
-            {{}, {{}, amigos, {}}, {u"600000001"_s, u"600000002"_s}}, {{}, {{}, {}, u" 600000008 "_s}, {u"600000008"_s}},
-            {{}, {u"Eva"_s, amigos, {}}, {}}, {{}, {{}, {}, {}}, {}}};
-        // clang-format on
+            {{u"#Ana"_s, u"&Amigos                  "_s, u"@+34:600000009"_s},
+             {u"Eva"_s, {}, {}},
+             {u"600000001"_s, u"600000004"_s, u"600000001"_s, u"600000002"_s, u"600000009"_s}},
+            {{u"#ana"_s, u"@600000009"_s}, {{}, {}, {}}, {}},
+            {{}, {u"Ana"_s, {}, {}}, {u"600000001"_s, u"600000004"_s}},
+            {{}, {{}, amigos, {}}, {u"600000001"_s, u"600000002"_s}},
+            {{}, {{}, {}, u" 600000008 "_s}, {u"600000008"_s}},
+            {{}, {u"Eva"_s, amigos, {}}, {}},
+            {{}, {{}, {}, {}}, {}}};
         for (const auto &[lista, seleccion, numeros] : casos) {
             Banco banco;
             banco.principal.lstEnvio->addItems(lista);

@@ -58,10 +58,10 @@ public:
 
     void drawPrimitive(PrimitiveElement elemento, const QStyleOption *opcion, QPainter *pintor,
                        const QWidget *control) const override {
-        if (elemento == PE_FrameGroupBox)
-            dibujarMarcoGrupo(opcion, pintor, control);
-        else if (elemento == PE_Frame && (opcion->state & State_HasFocus) &&
-                 qobject_cast<const QAbstractItemView *>(control))
+        if (elemento == PE_FrameGroupBox && dibujarMarcoGrupo(opcion, pintor, control))
+            return;
+        if (elemento == PE_Frame && (opcion->state & State_HasFocus) &&
+            qobject_cast<const QAbstractItemView *>(control))
             dibujarMarcoConFoco(opcion, pintor);
         else
             QProxyStyle::drawPrimitive(elemento, opcion, pintor, control);
@@ -79,15 +79,19 @@ private:
 
     // Fusion's group-box frame, drawn from the same image read as PNG outright: Fusion
     // reads it by name alone, and to guess its format Qt loads every image-format plugin.
-    void dibujarMarcoGrupo(const QStyleOption *opcion, QPainter *pintor, const QWidget *control) const {
+    // The image is Fusion's private resource: a Qt without it leaves the frame to the base style.
+    bool dibujarMarcoGrupo(const QStyleOption *opcion, QPainter *pintor, const QWidget *control) const {
         static const QPixmap marco =
             leerPng(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+        if (marco.isNull())
+            return false;
         constexpr int margenSuperior = 3;
         int arriba = margenSuperior;
         const auto *caja = qobject_cast<const QGroupBox *>(control);
         if (!caja || caja->isCheckable() || !caja->title().isEmpty())
             arriba += qMax(pixelMetric(PM_ExclusiveIndicatorHeight), opcion->fontMetrics.height());
         qDrawBorderPixmap(pintor, opcion->rect.adjusted(0, arriba, 0, 0), QMargins(6, 6, 6, 6), marco);
+        return true;
     }
 };
 } // namespace

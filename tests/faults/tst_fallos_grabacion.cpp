@@ -99,11 +99,11 @@ enum class Fallo { ninguno, discoLleno, sinDescriptores, muerte };
 // disk begins, the bytes the save writes into the largest, the previous version left on disk, and
 // the save done where the user does it (true when its window took it as done).
 struct FicheroProtegido {
-    QStringList patrones;
-    QString aviso;
+    QStringList patrones{};
+    QString aviso{};
     qint64 tamano = 0;
-    std::function<void()> grabarAnterior;
-    std::function<bool()> grabarNueva;
+    std::function<void()> grabarAnterior{};
+    std::function<bool()> grabarNueva{};
 };
 
 const int gruposNuevos = 8;

@@ -20,7 +20,6 @@ fallo() {
     exit 1
 }
 paso() { echo "-- $*"; }
-teclas() { xdotool key --clearmodifiers --delay 60 "$@"; sleep 0.3; }
 ventana() { xdotool search --onlyvisible --name "^$TITULO\$" 2>/dev/null | head -1; }
 # The icon's window is the program's one named after it.
 icono() {
@@ -42,12 +41,15 @@ arrancarOculto() {
 # arrived in the control with the focus; $2 are the keys that select it there.
 restaurarYEscribir() {
     xdotool mousemove --window "$(icono)" 4 4 click 1
-    esperar ventana 10 || fallo "el icono no restaura la ventana"
-    sleep 0.5
+    esperar ventana 10 && esperarFoco "$(ventana)" || fallo "el icono no restaura la ventana"
     xdotool type --delay 40 "$1"
     teclas $2 ctrl+c
-    COPIADO=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
-    [ "$COPIADO" = "$1" ] || fallo "tras restaurar, lo tecleado no llega al control con el foco ('$COPIADO')"
+    for _ in $(seq 20); do
+        COPIADO=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
+        [ "$COPIADO" = "$1" ] && return
+        sleep 0.25
+    done
+    fallo "tras restaurar, lo tecleado no llega al control con el foco ('$COPIADO')"
 }
 
 cp "$ZARCEL" "$TEMPORAL/programa/"
@@ -58,15 +60,16 @@ PROCESOS+=($!)
 
 paso "--hide sin bandeja: espera oculto y después se muestra"
 arrancarOculto
-sleep 4
-[ -z "$(ventana)" ] || fallo "la ventana aparece sin esperar a la bandeja"
-esperar ventana 15 || fallo "sin bandeja, la ventana no aparece tras la espera"
+INICIO=$(date +%s%N)
+esperar ventana 20 || fallo "sin bandeja, la ventana no aparece tras la espera"
+# The program gives the tray ten seconds to appear.
+[ $((($(date +%s%N) - INICIO) / 1000000)) -ge 9000 ] || fallo "la ventana aparece sin esperar a la bandeja"
 kill "$ZARCEL_PID"
 wait "$ZARCEL_PID" 2>/dev/null
 
 paso "--hide con la bandeja dos segundos tarde"
 arrancarOculto
-sleep 2
+sleep 2 # not a wait: the tray is meant to come late, while the program looks for it
 iniciarBandeja
 esperar icono 10 || fallo "el icono no llega a la bandeja"
 [ -z "$(ventana)" ] || fallo "la ventana se muestra aunque la bandeja llegó a tiempo"
@@ -83,8 +86,13 @@ restaurarYEscribir 39 "Home shift+End"
 paso "Cerrar desde la bandeja con Opciones abierta"
 teclas ctrl+o
 timeout 10 xdotool search --sync --onlyvisible --name '^Opciones$' >/dev/null || fallo "Ctrl+O no abre Opciones"
+VENTANAS=$(xdotool search --onlyvisible --classname '^zarcel$' | wc -l)
 xdotool mousemove --window "$(icono)" 4 4 click 3
-sleep 1
+# The icon's menu is one more window of the program.
+for _ in $(seq 50); do
+    [ "$(xdotool search --onlyvisible --classname '^zarcel$' | wc -l)" -gt "$VENTANAS" ] && break
+    sleep 0.2
+done
 teclas Up Return
 for _ in $(seq 50); do kill -0 "$ZARCEL_PID" 2>/dev/null || break; sleep 0.2; done
 kill -0 "$ZARCEL_PID" 2>/dev/null && fallo "la bandeja no responde con Opciones abierta"

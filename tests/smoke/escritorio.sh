@@ -27,6 +27,32 @@ iniciarEscritorio() {
     [ -n "${SIN_BANDEJA:-}" ] || iniciarBandeja
 }
 
+# Waits up to $2 seconds (default 20) for a visible window whose title is exactly $1,
+# and prints its id.
+esperarVentana() {
+    timeout "${2:-20}" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -1
+}
+# Waits up to ten seconds for the window titled exactly $1 to go away.
+esperarCierre() {
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.2
+    done
+    return 1
+}
+# Waits up to ten seconds for the window $1 to take the keyboard: keys sent before
+# that go to the window that had it.
+esperarFoco() {
+    for _ in $(seq 50); do
+        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
+        sleep 0.2
+    done
+    return 1
+}
+# Keys and text go to the focused window in order, so a later key never overtakes them.
+teclas() { xdotool key --clearmodifiers --delay 60 "$@"; }
+escribir() { xdotool type --clearmodifiers --delay 40 "$1"; }
+
 # Starts a system tray on the running X server.
 iniciarBandeja() {
     trayer --edge top --align right --widthtype request --height 24 --SetDockType true \

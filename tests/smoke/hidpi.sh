@@ -24,10 +24,6 @@ fallo() {
     cp "$TEMPORAL"/*.log "$ARTEFACTOS"/ 2>/dev/null
     exit 1
 }
-esperarVentana() {
-    timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -1
-}
-teclas() { xdotool key --clearmodifiers --delay 60 "$@"; sleep 0.3; }
 ANCHO=${PANTALLA%%x*}
 ALTO=${PANTALLA#*x}
 ALTO=${ALTO%%x*}
@@ -41,9 +37,16 @@ fotografiar() {
     fi
     local ventana
     ventana=$(esperarVentana "$titulo")
-    [ -n "$ventana" ] || fallo "no se abre «$titulo» con $*"
-    sleep 1
-    eval "$(xdotool getwindowgeometry --shell "$ventana")"
+    [ -n "$ventana" ] && esperarFoco "$ventana" || fallo "no se abre «$titulo» con $*"
+    # A scaled window can still move or grow just after it shows: read until two readings agree.
+    local antes='' geometria
+    for _ in $(seq 50); do
+        geometria=$(xdotool getwindowgeometry --shell "$ventana")
+        [ "$geometria" = "$antes" ] && break
+        antes=$geometria
+        sleep 0.2
+    done
+    eval "$geometria"
     [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + WIDTH)) -le "$ANCHO" ] && [ $((Y + HEIGHT)) -le "$ALTO" ] ||
         fallo "«$titulo» (${WIDTH}x$HEIGHT en $X,$Y) no cabe en la pantalla"
     import -window "$ventana" "$ARTEFACTOS/$(echo "$titulo" | tr -cd '[:alnum:]').png" 2>/dev/null
@@ -62,12 +65,16 @@ xprop -id "$PRINCIPAL" _NET_WM_ICON | grep -q '^_NET_WM_ICON(CARDINAL) = ' ||
 fotografiar 'Zarcel v.3.0.2'
 import -window root "$ARTEFACTOS/pantalla.png" 2>/dev/null # the tray icon too
 
+cerrar() {
+    teclas Escape
+    esperarCierre "$1" || fallo "«$1» no se cierra con Esc"
+}
 fotografiar Opciones ctrl+o
-teclas Escape
+cerrar Opciones
 fotografiar Agenda ctrl+b
-teclas Escape
+cerrar Agenda
 fotografiar 'About...' alt+y Up Return
-teclas Escape
+cerrar 'About...'
 # A typed number and no proxy: the send fails, the window stays open for its picture.
 xdotool windowfocus --sync "$PRINCIPAL"
 xdotool type --delay 40 'Hola'

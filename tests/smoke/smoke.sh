@@ -28,21 +28,6 @@ captura() {
     N=$((N + 1))
     import -window root "$ARTEFACTOS/$(printf %02d $N)-$1.png" 2>/dev/null
 }
-# Waits for a visible window whose title is exactly $1 and prints its id.
-esperarVentana() {
-    timeout "${2:-20}" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -1
-}
-# Waits up to ten seconds for the window titled exactly $1 to go away.
-esperarCierre() {
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.2
-    done
-    return 1
-}
-teclas() { xdotool key --clearmodifiers --delay 60 "$@"; sleep 0.3; }
-escribir() { xdotool type --clearmodifiers --delay 40 "$1"; sleep 0.3; }
-
 cp "$ZARCEL" "$AYUDA" "$TEMPORAL/programa/"
 
 paso "servidor X y bandeja del sistema"
@@ -62,7 +47,6 @@ PROCESOS+=($ZARCEL_PID)
 PRINCIPAL=$(esperarVentana "$TITULO" 30)
 [ -n "$PRINCIPAL" ] || fallo "no aparece la ventana principal"
 xdotool windowfocus --sync "$PRINCIPAL"
-sleep 1
 captura inicio
 [ "$(stat -c %s "$TEMPORAL/programa/zarcel.cfg" 2>/dev/null)" = 567 ] || fallo "no se escribió zarcel.cfg por defecto"
 
@@ -82,7 +66,7 @@ captura destinatario
 paso "el proxy en Opciones: el simulador"
 teclas ctrl+o
 OPCIONES=$(esperarVentana Opciones)
-[ -n "$OPCIONES" ] || fallo "Ctrl+O no abre Opciones"
+[ -n "$OPCIONES" ] && esperarFoco "$OPCIONES" || fallo "Ctrl+O no abre Opciones"
 captura opciones
 # The tab strip has the focus: two pages right is Proxy; then its check box and boxes.
 teclas Right Right Tab space Tab
@@ -99,17 +83,20 @@ paso "el envío"
 xdotool windowfocus --sync "$PRINCIPAL"
 teclas ctrl+e
 ENVIO=$(esperarVentana 'Envio de mensajes')
-[ -n "$ENVIO" ] || fallo "Ctrl+E no abre el envío"
+[ -n "$ENVIO" ] && esperarFoco "$ENVIO" || fallo "Ctrl+E no abre el envío"
 for _ in $(seq 150); do grep -q '(mensaje aceptado)' "$TEMPORAL/simulador.log" && break; sleep 0.2; done
-sleep 0.5
 captura envio
 grep -q "$NUMERO" "$TEMPORAL/simulador.log" || fallo "el simulador no recibió el número"
 grep -q 'Hola+desde+la+prueba+de+escritorio' "$TEMPORAL/simulador.log" ||
     fallo "el simulador no recibió el mensaje"
 grep -q '^Movistar POST .*(mensaje aceptado)' "$TEMPORAL/simulador.log" ||
     fallo "el simulador no aceptó el envío"
-teclas Escape
-esperarCierre 'Envio de mensajes' || fallo "el envío no se cierra"
+# Esc closes a finished send; one still reading the answer is cancelled by the first press.
+for _ in 1 2; do
+    teclas Escape
+    esperarCierre 'Envio de mensajes' && break
+done
+xdotool search --onlyvisible --name '^Envio de mensajes$' >/dev/null && fallo "el envío no se cierra"
 
 paso "cierre por el menú"
 xdotool windowfocus --sync "$PRINCIPAL"

@@ -107,10 +107,9 @@ void ListaDestinatarios::anadirTodosGrupos() {
 
 void ListaDestinatarios::anadirTodos(const ModeloListaAgenda *modelo, Entrada entrada) {
     // A set of what is listed keeps adding a long address book linear.
-    QSet<QString> presentes;
+    const QStringList listadas = principal->entradas();
+    QSet<QString> presentes(listadas.begin(), listadas.end());
     QListWidget *envio = principal->lstEnvio;
-    for (int i = 0; i < envio->count(); ++i)
-        presentes.insert(envio->item(i)->text());
     const int total = modelo->rowCount();
     for (int i = 0; i < total; ++i) {
         const QString linea = entrada(modelo->texto(i));
@@ -122,12 +121,7 @@ void ListaDestinatarios::anadirTodos(const ModeloListaAgenda *modelo, Entrada en
 }
 
 bool ListaDestinatarios::estaEnLista(const QString &entrada) const {
-    const QListWidget *envio = principal->lstEnvio;
-    for (int i = 0; i < envio->count(); ++i) {
-        if (envio->item(i)->text() == entrada)
-            return true;
-    }
-    return false;
+    return principal->entradas().contains(entrada);
 }
 
 void ListaDestinatarios::borrarSeleccionado() {
